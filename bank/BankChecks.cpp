@@ -1,0 +1,156 @@
+#include "BankChecks.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+#include <QSet>
+
+namespace {
+
+QString normalizedStem(const QString& text) {
+    QString out;
+    for (QChar c : text)
+        if (!c.isSpace())
+            out += c;
+    return out;
+}
+
+} // namespace
+
+QString BankChecks::pictureSource(const QString& picturesFolder, const QString& imageUrl) {
+    const QDir dir(picturesFolder);
+    if (!imageUrl.endsWith(QStringLiteral(".png")) || imageUrl.contains(u'/') ||
+        imageUrl.contains(u'\\'))
+        return {};
+    const QString svg = dir.filePath(imageUrl.chopped(4) + QStringLiteral(".svg"));
+    if (QFileInfo::exists(svg))
+        return svg;
+    const QString png = dir.filePath(imageUrl);
+    return QFileInfo::exists(png) ? png : QString();
+}
+
+BankCounts BankChecks::count(const QList<BankQuestion>& questions) {
+    BankCounts c;
+    for (const BankQuestion& q : questions) {
+        for (int code = 0; code < 3; ++code) {
+            if (!q.licensetype.contains(QChar(u'A' + code)))
+                continue;
+            if (q.type == 2)
+                ++c.trueFalse[code];
+            else if (q.type == 1)
+                ++c.choice[code];
+        }
+        const QString lt = q.licensetype;
+        if (lt == u"A" || lt == u"B" || lt == u"AB" || lt == u"BA")
+            ++c.heavyOnly;
+    }
+    return c;
+}
+
+QList<BankFault> BankChecks::check(const QList<BankQuestion>& questions,
+                                   const QString& picturesFolder, const BankPolicy& policy) {
+    QList<BankFault> faults;
+    QHash<qint64, const BankQuestion*> ids;
+    QHash<QString, const BankQuestion*> stems;
+    QSet<QString> usedPictures;
+
+    for (const BankQuestion& q : questions) {
+        auto fault = [&](const QString& message) { faults.append({q.file, q.line, message}); };
+        const QString where = QStringLiteral("题 %1: ").arg(q.id);
+
+        if (const BankQuestion* first = ids.value(q.id))
+            fault(where + QStringLiteral("题号重复，首次出现在 %1:%2").arg(first->file).arg(first->line));
+        else
+            ids.insert(q.id, &q);
+        if (q.id <= 0 || q.id > 2147483647)
+            fault(where + QStringLiteral("题号须为正整数"));
+
+        if (q.type != 1 && q.type != 2)
+            fault(where + QStringLiteral("type 只能是 1（单选）或 2（判断），这里是 %1").arg(q.type));
+        const int maxAnswer = q.type == 2 ? 2 : 4;
+        if (q.answertrue < 1 || q.answertrue > maxAnswer)
+            fault(where + QStringLiteral("answertrue %1 超出范围 1–%2").arg(q.answertrue).arg(maxAnswer));
+
+        if (q.type == 1) {
+            QSet<QString> options;
+            for (int i = 0; i < 4; ++i) {
+                const QString option = q.an[i].trimmed();
+                if (option.isEmpty()) {
+                    fault(where + QStringLiteral("单选题的选项 an%1 为空").arg(i + 1));
+                    continue;
+                }
+                if (options.contains(option))
+                    fault(where + QStringLiteral("选项 an%1 与前面的选项重复").arg(i + 1));
+                options.insert(option);
+            }
+        } else if (q.type == 2) {
+            for (int i = 0; i < 4; ++i)
+                if (q.hasOption[i])
+                    fault(where + QStringLiteral("判断题不应有选项 an%1").arg(i + 1));
+        }
+
+        if (q.licensetype.isEmpty())
+            fault(where + QStringLiteral("licensetype 为空"));
+        for (qsizetype i = 0; i < q.licensetype.size(); ++i) {
+            const QChar c = q.licensetype[i];
+            if (c != u'A' && c != u'B' && c != u'C')
+                fault(where + QStringLiteral("licensetype 只能由 A、B、C 组成，这里有 \"%1\"").arg(c));
+            else if (q.licensetype.indexOf(c) != i)
+                fault(where + QStringLiteral("licensetype 中 %1 重复").arg(c));
+        }
+
+        if (q.question.trimmed().isEmpty())
+            fault(where + QStringLiteral("题干为空"));
+        const QString stem = normalizedStem(q.question);
+        if (const BankQuestion* first = stems.value(stem))
+            fault(where + QStringLiteral("题干与 %1:%2 的题目相同").arg(first->file).arg(first->line));
+        else if (!stem.isEmpty())
+            stems.insert(stem, &q);
+
+        if (q.explain.trimmed().isEmpty())
+            fault(where + QStringLiteral("缺少解析 (explain)"));
+
+        if (!q.imageUrl.isEmpty()) {
+            const QString source = pictureSource(picturesFolder, q.imageUrl);
+            if (source.isEmpty())
+                fault(where + QStringLiteral("图片 %1 不存在（应有 %2 或 %3）")
+                                  .arg(q.imageUrl,
+                                       QDir(picturesFolder)
+                                           .filePath(q.imageUrl.chopped(qMin<qsizetype>(4, q.imageUrl.size())) +
+                                                     QStringLiteral(".svg")),
+                                       QDir(picturesFolder).filePath(q.imageUrl)));
+            else
+                usedPictures.insert(QFileInfo(source).fileName());
+        }
+    }
+
+    if (policy.requireAllPicturesUsed) {
+        const QStringList files = QDir(picturesFolder)
+                                      .entryList({QStringLiteral("*.svg"), QStringLiteral("*.png")},
+                                                 QDir::Files, QDir::Name);
+        for (const QString& name : files)
+            if (!usedPictures.contains(name))
+                faults.append({QDir(picturesFolder).filePath(name), 0,
+                               QStringLiteral("图片没有被任何题目使用")});
+    }
+
+    if (policy.requireCounts) {
+        const BankCounts c = count(questions);
+        for (int code = 0; code < 3; ++code) {
+            const QChar letter(u'A' + code);
+            if (c.trueFalse[code] < policy.minTrueFalse)
+                faults.append({QStringLiteral("题库"), 0,
+                               QStringLiteral("车型 %1 只有 %2 道判断题，至少需要 %3 道")
+                                   .arg(letter).arg(c.trueFalse[code]).arg(policy.minTrueFalse)});
+            if (c.choice[code] < policy.minChoice)
+                faults.append({QStringLiteral("题库"), 0,
+                               QStringLiteral("车型 %1 只有 %2 道单选题，至少需要 %3 道")
+                                   .arg(letter).arg(c.choice[code]).arg(policy.minChoice)});
+        }
+        if (c.heavyOnly < policy.minHeavyOnly)
+            faults.append({QStringLiteral("题库"), 0,
+                           QStringLiteral("只属于 A、只属于 B 或属于 AB 的题目只有 %1 道，至少需要 %2 道")
+                               .arg(c.heavyOnly).arg(policy.minHeavyOnly)});
+    }
+    return faults;
+}

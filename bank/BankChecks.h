@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include "BankQuestion.h"
+
+// What a bank must hold besides well-formed questions.
+struct BankPolicy {
+    bool requireCounts = false;      // the minimums per vehicle code
+    bool requireAllPicturesUsed = false;
+    int minTrueFalse = 60;           // 判断 per vehicle code
+    int minChoice = 150;             // 单选 per vehicle code
+    int minHeavyOnly = 60;           // questions only for A, only for B, or for AB
+};
+
+struct BankCounts {
+    int trueFalse[3] = {0, 0, 0}; // per code A, B, C
+    int choice[3] = {0, 0, 0};
+    int heavyOnly = 0;
+};
+
+class BankChecks {
+public:
+    // Every fault of the questions, in source order; the pictures folder is
+    // where each ImageUrl must find its file.
+    static QList<BankFault> check(const QList<BankQuestion>& questions,
+                                  const QString& picturesFolder, const BankPolicy& policy);
+    static BankCounts count(const QList<BankQuestion>& questions);
+    // The source file of a picture reference, or an empty text when none exists.
+    static QString pictureSource(const QString& picturesFolder, const QString& imageUrl);
+};

@@ -1,0 +1,94 @@
+#include "Mod.h"
+
+#include "JetDialect.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+
+namespace Mod {
+
+Database db;
+
+namespace {
+QString& programFolder() {
+    static QString folder;
+    return folder;
+}
+QString& lastOpenError() {
+    static QString error;
+    return error;
+}
+const QString kStoreKey = QStringLiteral("tq_wenlo");
+} // namespace
+
+QString ProgramFolder() {
+    if (programFolder().isEmpty() && QCoreApplication::instance())
+        return QCoreApplication::applicationDirPath();
+    return programFolder();
+}
+
+void SetProgramFolder(const QString& folder) { programFolder() = folder; }
+
+QString StorePath() { return QDir(ProgramFolder()).filePath(QStringLiteral("images/movra.dll")); }
+
+bool OpenStore(Database& store) {
+    const QString path = StorePath();
+    QString error;
+    if (store.open(path, kStoreKey, &error)) {
+        lastOpenError().clear();
+        return true;
+    }
+    lastOpenError() = path + QStringLiteral(": ") + error;
+    return false;
+}
+
+QString LastOpenError() { return lastOpenError(); }
+
+int GetRecordCount(Recordset& rs) {
+    if (rs.recordCount() > 0) {
+        rs.moveLast();
+        rs.moveFirst();
+    }
+    return rs.recordCount();
+}
+
+void Wait(int ms) {
+    if (ms <= 0)
+        return;
+    QElapsedTimer clock;
+    clock.start();
+    // A nested loop that sleeps until events arrive or the time is up, rather
+    // than spinning on the tick counter.
+    while (clock.elapsed() < ms) {
+        QEventLoop loop;
+        QTimer::singleShot(int(ms - clock.elapsed()), &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+}
+
+QString GetParam(const QString& key, const QString& defaultValue) {
+    QString result;
+    try {
+        Recordset rs = db.openRecordset(QStringLiteral("select paramvalue from param where paramid='") +
+                                        JetDialect::quote(key) + u'\'');
+        const QVariant& value = rs.field(0);
+        result = value.isNull() ? defaultValue : value.toString();
+    } catch (const std::exception&) {
+        // A key without a row, or a store that fails, reads as an empty text.
+    }
+    return result;
+}
+
+void SetParam(const QString& key, const QString& value) {
+    const QString k = JetDialect::quote(key), v = JetDialect::quote(value);
+    db.execute(QStringLiteral("insert into param(paramid,paramvalue) values('") + k +
+               QStringLiteral("','") + v + QStringLiteral("')"));
+    if (db.recordsAffected() == 0)
+        db.execute(QStringLiteral("update param set paramvalue='") + v +
+                   QStringLiteral("' where paramid='") + k + u'\'');
+}
+
+} // namespace Mod

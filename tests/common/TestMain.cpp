@@ -1,0 +1,16 @@
+// main() of every test program: widgets run in-process without a display,
+// with a fixed locale and without touching the user's own folders.
+#include <QApplication>
+#include <QLocale>
+#include <QStandardPaths>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QStandardPaths::setTestModeEnabled(true);
+    QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
