@@ -59,17 +59,20 @@ QList<BankFault> BankChecks::check(const QList<BankQuestion>& questions,
         const QString where = QStringLiteral("题 %1: ").arg(q.id);
 
         if (const BankQuestion* first = ids.value(q.id))
-            fault(where + QStringLiteral("题号重复，首次出现在 %1:%2").arg(first->file).arg(first->line));
+            fault(where +
+                  QStringLiteral("题号重复，首次出现在 %1:%2").arg(first->file).arg(first->line));
         else
             ids.insert(q.id, &q);
         if (q.id <= 0 || q.id > 2147483647)
             fault(where + QStringLiteral("题号须为正整数"));
 
         if (q.type != 1 && q.type != 2)
-            fault(where + QStringLiteral("type 只能是 1（单选）或 2（判断），这里是 %1").arg(q.type));
+            fault(where +
+                  QStringLiteral("type 只能是 1（单选）或 2（判断），这里是 %1").arg(q.type));
         const int maxAnswer = q.type == 2 ? 2 : 4;
         if (q.answertrue < 1 || q.answertrue > maxAnswer)
-            fault(where + QStringLiteral("answertrue %1 超出范围 1–%2").arg(q.answertrue).arg(maxAnswer));
+            fault(where +
+                  QStringLiteral("answertrue %1 超出范围 1–%2").arg(q.answertrue).arg(maxAnswer));
 
         if (q.type == 1) {
             QSet<QString> options;
@@ -94,7 +97,8 @@ QList<BankFault> BankChecks::check(const QList<BankQuestion>& questions,
         for (qsizetype i = 0; i < q.licensetype.size(); ++i) {
             const QChar c = q.licensetype[i];
             if (c != u'A' && c != u'B' && c != u'C')
-                fault(where + QStringLiteral("licensetype 只能由 A、B、C 组成，这里有 \"%1\"").arg(c));
+                fault(where +
+                      QStringLiteral("licensetype 只能由 A、B、C 组成，这里有 \"%1\"").arg(c));
             else if (q.licensetype.indexOf(c) != i)
                 fault(where + QStringLiteral("licensetype 中 %1 重复").arg(c));
         }
@@ -103,7 +107,8 @@ QList<BankFault> BankChecks::check(const QList<BankQuestion>& questions,
             fault(where + QStringLiteral("题干为空"));
         const QString stem = normalizedStem(q.question);
         if (const BankQuestion* first = stems.value(stem))
-            fault(where + QStringLiteral("题干与 %1:%2 的题目相同").arg(first->file).arg(first->line));
+            fault(where +
+                  QStringLiteral("题干与 %1:%2 的题目相同").arg(first->file).arg(first->line));
         else if (!stem.isEmpty())
             stems.insert(stem, &q);
 
@@ -116,7 +121,8 @@ QList<BankFault> BankChecks::check(const QList<BankQuestion>& questions,
                 fault(where + QStringLiteral("图片 %1 不存在（应有 %2 或 %3）")
                                   .arg(q.imageUrl,
                                        QDir(picturesFolder)
-                                           .filePath(q.imageUrl.chopped(qMin<qsizetype>(4, q.imageUrl.size())) +
+                                           .filePath(q.imageUrl.chopped(
+                                                         qMin<qsizetype>(4, q.imageUrl.size())) +
                                                      QStringLiteral(".svg")),
                                        QDir(picturesFolder).filePath(q.imageUrl)));
             else
@@ -141,16 +147,22 @@ QList<BankFault> BankChecks::check(const QList<BankQuestion>& questions,
             if (c.trueFalse[code] < policy.minTrueFalse)
                 faults.append({QStringLiteral("题库"), 0,
                                QStringLiteral("车型 %1 只有 %2 道判断题，至少需要 %3 道")
-                                   .arg(letter).arg(c.trueFalse[code]).arg(policy.minTrueFalse)});
+                                   .arg(letter)
+                                   .arg(c.trueFalse[code])
+                                   .arg(policy.minTrueFalse)});
             if (c.choice[code] < policy.minChoice)
                 faults.append({QStringLiteral("题库"), 0,
                                QStringLiteral("车型 %1 只有 %2 道单选题，至少需要 %3 道")
-                                   .arg(letter).arg(c.choice[code]).arg(policy.minChoice)});
+                                   .arg(letter)
+                                   .arg(c.choice[code])
+                                   .arg(policy.minChoice)});
         }
         if (c.heavyOnly < policy.minHeavyOnly)
-            faults.append({QStringLiteral("题库"), 0,
-                           QStringLiteral("只属于 A、只属于 B 或属于 AB 的题目只有 %1 道，至少需要 %2 道")
-                               .arg(c.heavyOnly).arg(policy.minHeavyOnly)});
+            faults.append(
+                {QStringLiteral("题库"), 0,
+                 QStringLiteral("只属于 A、只属于 B 或属于 AB 的题目只有 %1 道，至少需要 %2 道")
+                     .arg(c.heavyOnly)
+                     .arg(policy.minHeavyOnly)});
     }
     return faults;
 }

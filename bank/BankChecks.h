@@ -7,11 +7,11 @@
 
 // What a bank must hold besides well-formed questions.
 struct BankPolicy {
-    bool requireCounts = false;      // the minimums per vehicle code
+    bool requireCounts = false; // the minimums per vehicle code
     bool requireAllPicturesUsed = false;
-    int minTrueFalse = 60;           // 判断 per vehicle code
-    int minChoice = 150;             // 单选 per vehicle code
-    int minHeavyOnly = 60;           // questions only for A, only for B, or for AB
+    int minTrueFalse = 60; // 判断 per vehicle code
+    int minChoice = 150;   // 单选 per vehicle code
+    int minHeavyOnly = 60; // questions only for A, only for B, or for AB
 };
 
 struct BankCounts {

@@ -24,5 +24,7 @@ struct BankFault {
     QString file;
     int line = 0;
     QString message;
-    QString text() const { return file + u':' + QString::number(line) + QStringLiteral(": ") + message; }
+    QString text() const {
+        return file + u':' + QString::number(line) + QStringLiteral(": ") + message;
+    }
 };

@@ -6,10 +6,10 @@
 namespace {
 
 const QStringList kKeys = {
-    QStringLiteral("chap"),       QStringLiteral("strtype"),  QStringLiteral("id"),
-    QStringLiteral("type"),       QStringLiteral("licensetype"), QStringLiteral("question"),
-    QStringLiteral("an1"),        QStringLiteral("an2"),      QStringLiteral("an3"),
-    QStringLiteral("an4"),        QStringLiteral("answertrue"), QStringLiteral("ImageUrl"),
+    QStringLiteral("chap"),   QStringLiteral("strtype"),     QStringLiteral("id"),
+    QStringLiteral("type"),   QStringLiteral("licensetype"), QStringLiteral("question"),
+    QStringLiteral("an1"),    QStringLiteral("an2"),         QStringLiteral("an3"),
+    QStringLiteral("an4"),    QStringLiteral("answertrue"),  QStringLiteral("ImageUrl"),
     QStringLiteral("explain")};
 
 struct Line {
@@ -44,8 +44,9 @@ QList<BankQuestion> BankSource::parse(const QString& fileName, const QString& te
                 else if (l.key == u"strtype")
                     strtype = l.value;
                 else
-                    fault(l.number, QStringLiteral("没有 id 的块只能设置 chap 和 strtype，不能有 %1")
-                                        .arg(l.key));
+                    fault(l.number,
+                          QStringLiteral("没有 id 的块只能设置 chap 和 strtype，不能有 %1")
+                              .arg(l.key));
             }
             block.clear();
             return;

@@ -27,7 +27,7 @@ CREATE TABLE paper(
     an1 TEXT, an2 TEXT, an3 TEXT, an4 TEXT,
     answertrue INTEGER NOT NULL,
     ImageUrl TEXT,
-    licensetype TEXT NOT NULL,
+    licensetype TEXT,
     chap TEXT,
     strtype TEXT,
     errpaper INTEGER NOT NULL DEFAULT 0,
@@ -214,8 +214,10 @@ QList<BankFault> BankWriter::renderPicture(const QString& source, const QString&
     if (image.width() > kMaxPictureWidth || image.height() > kMaxPictureHeight)
         return {{source, 0,
                  QStringLiteral("图片 %1×%2 太大，最大 %3×%4")
-                     .arg(image.width()).arg(image.height())
-                     .arg(kMaxPictureWidth).arg(kMaxPictureHeight)}};
+                     .arg(image.width())
+                     .arg(image.height())
+                     .arg(kMaxPictureWidth)
+                     .arg(kMaxPictureHeight)}};
     if (!image.save(pngPath, "PNG"))
         return {{pngPath, 0, QStringLiteral("无法写入图片")}};
     return {};

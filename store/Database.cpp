@@ -53,9 +53,9 @@ Recordset readAll(sqlite3* db, const QString& sql) {
                 cells.emplace_back(sqlite3_column_double(stmt, c));
                 break;
             case SQLITE_TEXT:
-                cells.emplace_back(QString::fromUtf8(
-                    reinterpret_cast<const char*>(sqlite3_column_text(stmt, c)),
-                    sqlite3_column_bytes(stmt, c)));
+                cells.emplace_back(
+                    QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, c)),
+                                      sqlite3_column_bytes(stmt, c)));
                 break;
             case SQLITE_BLOB:
                 cells.emplace_back(
@@ -79,7 +79,9 @@ Recordset readAll(sqlite3* db, const QString& sql) {
 
 } // namespace
 
-Database::~Database() { close(); }
+Database::~Database() {
+    close();
+}
 
 void Database::close() {
     if (db_)
@@ -100,8 +102,7 @@ bool Database::openWith(const QString& path, const QString& key, int flags, QStr
     };
     if (sqlite3_open_v2(path.toUtf8().constData(), &db, flags, nullptr) != SQLITE_OK)
         return failWith(db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("无法打开"));
-    const QByteArray keySql =
-        "PRAGMA key='" + JetDialect::quote(key).toUtf8() + "'";
+    const QByteArray keySql = "PRAGMA key='" + JetDialect::quote(key).toUtf8() + "'";
     if (sqlite3_exec(db, keySql.constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
         return failWith(QString::fromUtf8(sqlite3_errmsg(db)));
     // The key is only tried when the file is first read.
@@ -164,4 +165,6 @@ void Database::executeNative(const QString& sql) {
     }
 }
 
-Recordset Database::queryNative(const QString& sql) { return readAll(db_, sql); }
+Recordset Database::queryNative(const QString& sql) {
+    return readAll(db_, sql);
+}

@@ -6,11 +6,16 @@
 
 namespace {
 
-bool isWordStart(QChar c) { return c.isLetter() || c == u'_' || c.unicode() > 127; }
-bool isWordChar(QChar c) { return isWordStart(c) || c.isDigit(); }
+bool isWordStart(QChar c) {
+    return c.isLetter() || c == u'_' || c.unicode() > 127;
+}
+bool isWordChar(QChar c) {
+    return isWordStart(c) || c.isDigit();
+}
 
 bool isWord(const JetToken& t, const char* word) {
-    return t.kind == JetToken::Word && t.text.compare(QLatin1String(word), Qt::CaseInsensitive) == 0;
+    return t.kind == JetToken::Word &&
+           t.text.compare(QLatin1String(word), Qt::CaseInsensitive) == 0;
 }
 
 // Index of the next token that is not a space, from `i` on; tokens.size() if none.
@@ -144,7 +149,6 @@ QString rewriteTop(const std::vector<JetToken>& t, const TopSelect& ts, int* app
     }
     return select;
 }
-
 
 } // namespace
 

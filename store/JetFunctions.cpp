@@ -2,7 +2,6 @@
 
 #include <sqlcipher/sqlite3.h>
 
-
 namespace JetFunctions {
 
 namespace {
@@ -25,7 +24,9 @@ unsigned nextChar(const unsigned char*& p) {
     return value;
 }
 
-unsigned fold(unsigned c) { return (c >= 'A' && c <= 'Z') ? c + 32 : c; }
+unsigned fold(unsigned c) {
+    return (c >= 'A' && c <= 'Z') ? c + 32 : c;
+}
 
 // Matches a [list] at *p against c; *p is just past '['. Advances past ']'.
 // Returns -1 when the list is not closed (then '[' is an ordinary character).
@@ -151,8 +152,8 @@ void dateDiffFunction(sqlite3_context* ctx, int, sqlite3_value** argv) {
         return;
     }
     qint64 result = 0;
-    if (!interval || !dateDiff(QString::fromUtf8(reinterpret_cast<const char*>(interval)), a, b,
-                               &result)) {
+    if (!interval ||
+        !dateDiff(QString::fromUtf8(reinterpret_cast<const char*>(interval)), a, b, &result)) {
         sqlite3_result_error(ctx, "datediff: 无效的时间间隔", -1);
         return;
     }
@@ -165,7 +166,9 @@ qint64 wallSeconds(const QDateTime& dt) {
     return QDateTime(dt.date(), dt.time(), Qt::UTC).toSecsSinceEpoch();
 }
 
-qint64 floorDiv(qint64 a, qint64 b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
+qint64 floorDiv(qint64 a, qint64 b) {
+    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
+}
 
 } // namespace
 
@@ -220,7 +223,9 @@ QString formatDateTime(const QDateTime& dt) {
     return dt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
 
-void setClock(std::function<QDateTime()> clock) { clockFunction() = std::move(clock); }
+void setClock(std::function<QDateTime()> clock) {
+    clockFunction() = std::move(clock);
+}
 
 QDateTime currentDateTime() {
     const auto& clock = clockFunction();

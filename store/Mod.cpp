@@ -30,9 +30,13 @@ QString ProgramFolder() {
     return programFolder();
 }
 
-void SetProgramFolder(const QString& folder) { programFolder() = folder; }
+void SetProgramFolder(const QString& folder) {
+    programFolder() = folder;
+}
 
-QString StorePath() { return QDir(ProgramFolder()).filePath(QStringLiteral("images/movra.dll")); }
+QString StorePath() {
+    return QDir(ProgramFolder()).filePath(QStringLiteral("images/movra.dll"));
+}
 
 bool OpenStore(Database& store) {
     const QString path = StorePath();
@@ -45,7 +49,9 @@ bool OpenStore(Database& store) {
     return false;
 }
 
-QString LastOpenError() { return lastOpenError(); }
+QString LastOpenError() {
+    return lastOpenError();
+}
 
 int GetRecordCount(Recordset& rs) {
     if (rs.recordCount() > 0) {
@@ -72,8 +78,9 @@ void Wait(int ms) {
 QString GetParam(const QString& key, const QString& defaultValue) {
     QString result;
     try {
-        Recordset rs = db.openRecordset(QStringLiteral("select paramvalue from param where paramid='") +
-                                        JetDialect::quote(key) + u'\'');
+        Recordset rs =
+            db.openRecordset(QStringLiteral("select paramvalue from param where paramid='") +
+                             JetDialect::quote(key) + u'\'');
         const QVariant& value = rs.field(0);
         result = value.isNull() ? defaultValue : value.toString();
     } catch (const std::exception&) {

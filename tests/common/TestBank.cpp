@@ -5,11 +5,17 @@
 #include <QDir>
 #include <gtest/gtest.h>
 
-TestBank::TestBank() { QDir(dir_.path()).mkpath(QStringLiteral("images")); }
+TestBank::TestBank() {
+    QDir(dir_.path()).mkpath(QStringLiteral("images"));
+}
 
-QString TestBank::imagesFolder() const { return QDir(dir_.path()).filePath(QStringLiteral("images")); }
+QString TestBank::imagesFolder() const {
+    return QDir(dir_.path()).filePath(QStringLiteral("images"));
+}
 
-QString TestBank::storePath() const { return QDir(imagesFolder()).filePath(BankWriter::kFileName); }
+QString TestBank::storePath() const {
+    return QDir(imagesFolder()).filePath(BankWriter::kFileName);
+}
 
 BankQuestion TestBank::question(qint64 id, bool choice, const QString& licence,
                                 const QString& strtype, const QString& chap) {

@@ -1,0 +1,29 @@
+#include "AppFonts.h"
+
+#include <QStringList>
+
+namespace AppFonts {
+
+const char* const kSong = "宋体";
+
+void install() {
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    const QStringList song = {QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Serif CJK"),
+                              QStringLiteral("WenQuanYi Micro Hei"),
+                              QStringLiteral("Noto Sans CJK SC")};
+    QFont::insertSubstitutions(QString::fromUtf8(kSong), song);
+    QFont::insertSubstitutions(QStringLiteral("SimSun"), song);
+}
+
+QFont song(double pointSize, bool bold) {
+    install();
+    QFont f(QString::fromUtf8(kSong));
+    f.setPointSizeF(pointSize);
+    f.setBold(bold);
+    return f;
+}
+
+} // namespace AppFonts

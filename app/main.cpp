@@ -1,0 +1,20 @@
+// 青禾考典: the program is its main window.
+#include "Mod.h"
+#include "frmMain.h"
+
+#include <QApplication>
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("青禾考典"));
+    frmMain window;
+    if (!window.Loaded()) {
+        // No window and no message box; one line for whoever started us.
+        std::fprintf(stderr, "青禾考典: 无法打开题库 %s\n",
+                     Mod::LastOpenError().toUtf8().constData());
+        return 1;
+    }
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+// The rules of the mock examination, as the notice states them.
+namespace ExamRules {
+
+constexpr int kTrueFalseCount = 40; // 判断 at positions 1..40
+constexpr int kChoiceCount = 60;    // 单选 at positions 41..100
+constexpr int kQuestionCount = kTrueFalseCount + kChoiceCount;
+constexpr int kSeconds = 45 * 60; // the count-down of the clock
+constexpr int kPassScore = 90;
+
+constexpr bool IsPass(int score) {
+    return score >= kPassScore;
+}
+
+} // namespace ExamRules

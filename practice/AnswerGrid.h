@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QTableView>
+#include <cstdint>
+
+#include "AnswerGridModel.h"
+
+// The answer sheet: a grid of numbered cells with a current cell, a top
+// visible row, per-cell colours and strike-through, and a switch that holds
+// back repainting while many cells change. Clicking a cell raises LeaveCell
+// (before the current cell moves) and then Click.
+class AnswerGrid : public QTableView {
+    Q_OBJECT
+public:
+    explicit AnswerGrid(QWidget* parent = nullptr);
+
+    int Rows() const { return model_.rows(); }
+    void setRows(int rows);
+    int Cols() const { return model_.cols(); }
+    void setCols(int cols);
+
+    // The current cell.
+    int Row() const { return row_; }
+    void setRow(int row);
+    int Col() const { return col_; }
+    void setCol(int col);
+
+    QString TextMatrix(int row, int col) const { return model_.cell(row, col).text; }
+    void setTextMatrix(int row, int col, const QString& text);
+    // Text and colours of the current cell.
+    QString Text() const { return TextMatrix(row_, col_); }
+    void setText(const QString& text) { setTextMatrix(row_, col_, text); }
+    void setCellBackColor(std::uint32_t colour);
+    void setCellForeColor(std::uint32_t colour);
+    void setCellFontStrikeThrough(bool on);
+    // Colours of any cell as set (AnswerGridModel::kDefault when never set).
+    std::uint32_t CellBackColorAt(int row, int col) const { return model_.cell(row, col).back; }
+    std::uint32_t CellForeColorAt(int row, int col) const { return model_.cell(row, col).fore; }
+    bool CellStrikeAt(int row, int col) const { return model_.cell(row, col).strike; }
+
+    int TopRow() const;
+    void setTopRow(int row);
+    bool RowIsVisible(int row) const;
+
+    bool Redraw() const { return model_.redraw(); }
+    void setRedraw(bool on);
+
+    // Colours of the grid as a whole (0x00BBGGRR, system colours allowed).
+    std::uint32_t ForeColor() const { return model_.foreColor(); }
+    void setForeColor(std::uint32_t colour) { model_.setForeColor(colour); }
+    void setBackColor(std::uint32_t colour) { model_.setBackColor(colour); }
+    std::uint32_t GridColor() const { return gridColor_; }
+    void setGridColor(std::uint32_t colour);
+    std::uint32_t BackColorBkg() const { return backColorBkg_; }
+    void setBackColorBkg(std::uint32_t colour);
+    std::uint32_t ForeColorSel() const { return foreColorSel_; }
+    void setForeColorSel(std::uint32_t colour) { foreColorSel_ = colour; }
+
+    // Column width in twips (15 twips to a pixel).
+    void setColWidth(int col, int twips);
+    int ColWidth(int col) const;
+
+    // Whether only a vertical scroll bar is in use.
+    bool VerticalScrollBarOnly() const { return true; }
+
+    const AnswerGridModel& cells() const { return model_; }
+
+signals:
+    void Click();
+    void LeaveCell();
+    void GridMouseMove();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void applyPalette();
+
+    AnswerGridModel model_;
+    int row_ = 0;
+    int col_ = 0;
+    int pressRow_ = -1;
+    int pressCol_ = -1;
+    std::uint32_t gridColor_ = 0x8000000F;
+    std::uint32_t backColorBkg_ = 0x8000000F;
+    std::uint32_t foreColorSel_ = 0xFFFF80;
+};

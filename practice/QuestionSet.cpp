@@ -1,0 +1,99 @@
+#include "QuestionSet.h"
+
+#include "AnswerGrid.h"
+#include "Mod.h"
+#include "PaperQuery.h"
+#include "Recordset.h"
+
+#include <chrono>
+#include <cmath>
+#include <random>
+
+namespace {
+
+std::function<float()> clockSeededUniform() {
+    // Seeded once from the clock and the system's entropy: reseeding from the
+    // clock on every draw repeats values within one clock tick.
+    auto engine = std::make_shared<std::mt19937>(
+        std::random_device{}() ^
+        unsigned(std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+    return [engine]() { return std::uniform_real_distribution<float>(0.0f, 1.0f)(*engine); };
+}
+
+} // namespace
+
+QuestionSet::QuestionSet() : papers(1), uniform_(clockSeededUniform()) {}
+
+qint32 QuestionSet::Rand16() {
+    float r = uniform_();
+    if (!(r >= 0.0f && r < 1.0f))
+        r = 0.0f;
+    const qint32 x = seed * seed + seed / 13;
+    // Round to nearest, ties to even: x, or x + 1 when r is above one half.
+    const double v = std::nearbyint(double(x) + double(r));
+    seed = qint32(qint64(v) % 32768);
+    return seed;
+}
+
+qint32 QuestionSet::RandPaper(qint32 min, qint32 max) {
+    if (max == 0)
+        max = paperCount;
+    const qint32 lo = qMax(min, 0);
+    const qint32 hi = qMin(max, paperCount);
+    auto isFree = [this](qint32 k) { return papers[size_t(k)].userAnswer == 0; };
+
+    int misses = 0;
+    while (true) {
+        const qint32 k = Rand16() % (paperCount + 1);
+        if (k >= lo && k <= hi && isFree(k))
+            return k;
+        // The generator cannot reach every position of a large set; after a
+        // run of misses, take the next free position after the one drawn.
+        if (++misses < kMaxMisses)
+            continue;
+        if (lo > hi)
+            return 0;
+        const qint32 span = hi - lo + 1;
+        const qint32 start = k < lo || k > hi ? lo : k;
+        for (qint32 step = 0; step < span; ++step) {
+            const qint32 p = lo + (start - lo + step) % span;
+            if (isFree(p))
+                return p;
+        }
+        return 0;
+    }
+}
+
+void QuestionSet::SetCurPaper(AnswerGrid& dg, qint32 sequeue) const {
+    if (sequeue < 1 || sequeue > paperCount)
+        return;
+    dg.setRow((sequeue - 1) / 10);
+    dg.setCol((sequeue - 1) % 10);
+    dg.setText(QString::number(sequeue));
+}
+
+qint32 QuestionSet::GetCurPaper(const AnswerGrid& dg) const {
+    const qint32 k = dg.Row() * 10 + dg.Col() + 1;
+    return k >= 1 && k <= paperCount ? k : 0;
+}
+
+void QuestionSet::Load(Recordset& rs, bool bRandOrder, AnswerGrid& dg) {
+    dg.setRedraw(false);
+    paperCount = Mod::GetRecordCount(rs);
+
+    dg.setRows(0);
+    papers.assign(size_t(paperCount) + 1, PaperRecord());
+    dg.setRows(paperCount / 10 + (paperCount % 10 != 0 ? 1 : 0));
+    for (qint32 i = 1; i <= paperCount; ++i)
+        papers[size_t(i)].userAnswer = 0;
+
+    for (qint32 i = 1; i <= paperCount; ++i) {
+        qint32 target = bRandOrder ? RandPaper(1) : i;
+        PaperQuery::RecordPaper(papers[size_t(target)], rs);
+        rs.moveNext();
+        SetCurPaper(dg, target);
+    }
+
+    dg.setForeColor(0x800000);
+    dg.setGridColor(0x8000000F);
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <vector>
+
+#include "PaperRecord.h"
+
+class AnswerGrid;
+class Recordset;
+
+// The questions the learner is working through, with the answers, the
+// first-answer counters and the mode state. Positions are 1-based: position
+// k is question k on screen and in the answer sheet; papers[0] is unused.
+class QuestionSet {
+public:
+    QuestionSet();
+
+    std::vector<PaperRecord> papers;
+    qint32 paperCount = 0;
+    qint32 rightCount = 0;
+    qint32 wrongCount = 0;
+    qint16 mode = 0;
+    bool bRand = false;
+    QString carType;
+    qint32 lastSeq = 0;
+    bool bShowAnswer = false;
+    bool bRemoveRight = false;
+    qint32 seed = 0;
+
+    // Fills the set from every row of `rs` (steps of a load that need no
+    // window): sizes and numbers the answer sheet, places each row at its
+    // position (bank order, or a random free position), sets the sheet's
+    // colours. Repainting of the sheet stays off; the caller switches it on.
+    void Load(Recordset& rs, bool bRand, AnswerGrid& dg);
+
+    // The next value of the position generator, 0..32767.
+    qint32 Rand16();
+    // A free position (userAnswer 0) in [min, max]; max 0 means paperCount.
+    // Returns 0 when there is none.
+    qint32 RandPaper(qint32 min = 0, qint32 max = 0);
+
+    // The answer sheet's current cell <-> position.
+    void SetCurPaper(AnswerGrid& dg, qint32 sequeue) const;
+    qint32 GetCurPaper(const AnswerGrid& dg) const;
+
+    // The uniform draw r in [0, 1) behind Rand16; tests pin it.
+    void setUniform(std::function<float()> uniform) { uniform_ = std::move(uniform); }
+
+    // Draws without a free position before RandPaper takes the next free one.
+    static constexpr int kMaxMisses = 64;
+
+private:
+    std::function<float()> uniform_;
+};

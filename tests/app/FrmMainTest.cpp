@@ -1,0 +1,267 @@
+#include "frmMain.h"
+#include "AnswerGrid.h"
+#include "Database.h"
+#include "JetFunctions.h"
+#include "Mod.h"
+#include "StyleButton.h"
+#include "TestBank.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QSet>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class MainWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QList<BankQuestion> questions = TestBank::questions(1, 15, false, "ABC");
+        questions += TestBank::questions(101, 10, true, "C");
+        questions += TestBank::questions(201, 5, true, "AB");
+        ASSERT_TRUE(bank.write(questions));
+    }
+    void TearDown() override {
+        JetFunctions::setClock({});
+        Mod::db.close();
+        Mod::SetProgramFolder(QString());
+    }
+    // Runs a statement on the bank before the window opens it.
+    void prepare(const QString& sql) {
+        Database db;
+        ASSERT_TRUE(db.open(bank.storePath(), "tq_wenlo"));
+        db.executeNative(sql);
+    }
+    QString storedParam(const QString& key) {
+        Database db;
+        EXPECT_TRUE(db.open(bank.storePath(), "tq_wenlo"));
+        Recordset rs = db.queryNative("SELECT paramvalue FROM param WHERE paramid='" + key + "'");
+        return rs.eof() ? QString("<no row>") : rs.field(0).toString();
+    }
+    std::unique_ptr<frmMain> open() {
+        auto w = std::make_unique<frmMain>(bank.programFolder());
+        w->MsgBox = [this](const QString& text, QMessageBox::StandardButtons) {
+            messages << text;
+            return answer;
+        };
+        return w;
+    }
+    TestBank bank;
+    QStringList messages;
+    QMessageBox::StandardButton answer = QMessageBox::Yes;
+};
+
+bool inFront(QWidget* a, QWidget* b) {
+    const QObjectList siblings = a->parentWidget()->children();
+    return siblings.indexOf(a) > siblings.indexOf(b);
+}
+
+} // namespace
+
+TEST_F(MainWindow, StartsWithTheDescriptionPanelAndNoQuestionSet) {
+    auto w = open();
+    ASSERT_TRUE(w->Loaded());
+    EXPECT_EQ(w->qs.mode, 7);
+    EXPECT_EQ(w->qs.paperCount, 0);
+    EXPECT_EQ(w->qs.papers.size(), 1u);
+    EXPECT_FALSE(w->qs.bShowAnswer);
+    EXPECT_TRUE(inFront(w->fraDescr, w->fra));
+    EXPECT_FALSE(w->Timer1.isActive());
+    EXPECT_FALSE(w->tmrAd.isActive());
+    EXPECT_EQ(w->tmrAd.interval(), 60000);
+    EXPECT_EQ(w->lblHour->text() + ":" + w->lblMinute->text() + ":" + w->lblSecond->text(),
+              "00:00:00");
+    EXPECT_EQ(w->modeTitles[3], "章节练习");
+    EXPECT_TRUE(w->windowTitle().startsWith("青禾考典 学车更轻松:"));
+    EXPECT_TRUE(w->windowTitle().endsWith(" 中国最大的驾校行业网站!"));
+}
+
+TEST_F(MainWindow, NullSettingsGiveTheDefaults) {
+    auto w = open();
+    EXPECT_EQ(w->qs.lastSeq, 1);
+    EXPECT_EQ(w->qs.carType, "C");
+    EXPECT_EQ(w->cboCar->currentIndex(), 0);
+    EXPECT_EQ(w->cboCar->currentText(), "小车版(C1、C2、C3、C4、C5)");
+    EXPECT_TRUE(w->cboCar->isHidden());
+}
+
+TEST_F(MainWindow, MissingSettingRowsReadAsEmpty) {
+    prepare("DELETE FROM param");
+    auto w = open();
+    ASSERT_TRUE(w->Loaded());
+    EXPECT_EQ(w->qs.lastSeq, 0);
+    EXPECT_EQ(w->qs.carType, "");
+    EXPECT_EQ(w->cboCar->currentIndex(), -1);
+    // With no vehicle type every question of the bank is practised.
+    w->cmdK_Click(1);
+    EXPECT_EQ(w->qs.paperCount, 30);
+}
+
+TEST_F(MainWindow, AStoredVehicleTypeIsSelectedWithoutStartingPractice) {
+    prepare("UPDATE param SET paramvalue='A' WHERE paramid='考试车型'");
+    prepare("UPDATE param SET paramvalue='37' WHERE paramid='上次顺序练习最后一题'");
+    auto w = open();
+    EXPECT_EQ(w->qs.carType, "A");
+    EXPECT_EQ(w->cboCar->currentIndex(), 2);
+    EXPECT_EQ(w->cboCar->currentText(), "客车版(A1、A3、B1)");
+    EXPECT_EQ(w->qs.lastSeq, 37);
+    EXPECT_EQ(w->qs.paperCount, 0);
+    EXPECT_EQ(w->qs.mode, 7);
+}
+
+TEST_F(MainWindow, AnUnknownStoredCodeIsKeptAndFilters) {
+    prepare("UPDATE param SET paramvalue='Z' WHERE paramid='考试车型'");
+    prepare("UPDATE param SET paramvalue='abc' WHERE paramid='上次顺序练习最后一题'");
+    auto w = open();
+    EXPECT_EQ(w->qs.carType, "Z");
+    EXPECT_EQ(w->cboCar->currentIndex(), -1);
+    EXPECT_EQ(w->qs.lastSeq, 0); // not a number: the step is skipped
+    w->cmdK_Click(1);
+    EXPECT_EQ(w->qs.paperCount, 0);
+}
+
+TEST_F(MainWindow, ScoresOlderThanSevenDaysArePrunedAtStartUp) {
+    const QDateTime now(QDate(2026, 12, 9), QTime(9, 0, 0));
+    JetFunctions::setClock([now] { return now; });
+    prepare("INSERT INTO record(num, recordtime) VALUES(81, '2026-12-01 09:00:00')");
+    prepare("INSERT INTO record(num, recordtime) VALUES(82, '2026-12-02 09:00:00')");
+    prepare("INSERT INTO record(num, recordtime) VALUES(83, '2026-12-09 08:00:00')");
+    auto w = open();
+    Recordset rs = Mod::db.openRecordset("select num from record order by num");
+    QList<int> kept;
+    for (; !rs.eof(); rs.moveNext())
+        kept << rs.field(0).toInt();
+    EXPECT_EQ(kept, (QList<int>{82, 83}));
+}
+
+TEST_F(MainWindow, ClosingStoresBothSettings) {
+    auto w = open();
+    w->show();
+    w->qs.lastSeq = 37;
+    w->qs.carType = "B";
+    w->close();
+    EXPECT_EQ(storedParam("上次顺序练习最后一题"), "37");
+    EXPECT_EQ(storedParam("考试车型"), "B");
+}
+
+TEST_F(MainWindow, WithoutItsBankTheWindowDoesNotLoad) {
+    TestBank empty;
+    frmMain w(empty.programFolder());
+    EXPECT_FALSE(w.Loaded());
+    EXPECT_FALSE(w.isVisible());
+}
+
+TEST_F(MainWindow, ExamAppearanceShowsOnlyTheHandIn) {
+    auto w = open();
+    w->Exam(true);
+    EXPECT_FALSE(w->cmdSubit->isHidden());
+    for (QWidget* c :
+         std::initializer_list<QWidget*>{w->cmdSetError, w->cmdShowAnswer[0], w->cmdShowAnswer[1],
+                                         w->lblFirstOK, w->lblRE, w->chkAutoGo})
+        EXPECT_TRUE(c->isHidden());
+    w->Exam(false);
+    EXPECT_TRUE(w->cmdSubit->isHidden());
+    for (QWidget* c :
+         std::initializer_list<QWidget*>{w->cmdSetError, w->cmdShowAnswer[0], w->cmdShowAnswer[1],
+                                         w->lblFirstOK, w->lblRE, w->chkAutoGo})
+        EXPECT_FALSE(c->isHidden());
+}
+
+TEST_F(MainWindow, KeepsItsSize) {
+    auto w = open();
+    w->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+    EXPECT_EQ(w->size(), QSize(888, 614));
+    w->resize(1000, 700);
+    EXPECT_EQ(w->size(), QSize(888, 614));
+}
+
+TEST_F(MainWindow, TheAnswerSheetStartsAsOneNumberedRow) {
+    auto w = open();
+    EXPECT_EQ(w->dg->Rows(), 1);
+    EXPECT_EQ(w->dg->Cols(), 10);
+    for (int c = 0; c < 10; ++c)
+        EXPECT_EQ(w->dg->TextMatrix(0, c), QString::number(c + 1));
+    // (270 * 15 - 330) / 10 = 372 twips, 24.8 pixels.
+    EXPECT_EQ(w->dg->columnWidth(0), 25);
+    EXPECT_EQ(w->dg->columnWidth(9), 25);
+}
+
+TEST_F(MainWindow, SequentialPracticeLoadsTheVehicleTypeInBankOrder) {
+    auto w = open();
+    w->cmdK_Click(1);
+    ASSERT_EQ(w->qs.paperCount, 25); // 15 for all classes, 10 for C
+    EXPECT_EQ(w->qs.papers[1].id, 1);
+    EXPECT_EQ(w->qs.papers[25].id, 110);
+    EXPECT_EQ(w->dg->Rows(), 3);
+    EXPECT_EQ(w->GetCurPaper(), 1);
+    EXPECT_TRUE(w->lblPaper->text().startsWith("1. 题目1"));
+    EXPECT_EQ(w->fra->title(), "顺序练习(共计25题)--小车版");
+    EXPECT_EQ(w->lblFirstOK->text(), "首正率 0.00%");
+    EXPECT_EQ(w->lblRE->text(), "正确/答题 0/0");
+    EXPECT_TRUE(w->Timer1.isActive());
+    EXPECT_FALSE(w->qs.bShowAnswer);
+    EXPECT_FALSE(inFront(w->fraDescr, w->fra));
+    EXPECT_TRUE(messages.isEmpty()); // lastSeq 1: nothing to resume
+}
+
+TEST_F(MainWindow, SequentialPracticeOffersToResume) {
+    prepare("UPDATE param SET paramvalue='7' WHERE paramid='上次顺序练习最后一题'");
+    auto w = open();
+    w->cmdK_Click(1);
+    ASSERT_EQ(messages, QStringList{"上次已经练习到第7题，要继续吗？"});
+    EXPECT_EQ(w->GetCurPaper(), 7);
+    EXPECT_TRUE(w->lblPaper->text().startsWith("7. "));
+
+    answer = QMessageBox::No;
+    w->cmdK_Click(1);
+    EXPECT_EQ(w->GetCurPaper(), 1);
+}
+
+TEST_F(MainWindow, RandomPracticeHoldsEveryQuestionOnce) {
+    auto w = open();
+    w->cmdK_Click(2);
+    ASSERT_EQ(w->qs.paperCount, 25);
+    QSet<qint32> ids;
+    for (int k = 1; k <= 25; ++k)
+        ids.insert(w->qs.papers[size_t(k)].id);
+    EXPECT_EQ(ids.size(), 25);
+    EXPECT_EQ(w->fra->title(), "随机练习(共计25题)--小车版");
+}
+
+TEST_F(MainWindow, TheDescriptionComesBackAndStopsTheClock) {
+    auto w = open();
+    w->cmdK_Click(1);
+    w->Timer1_Timer();
+    w->cmdK_Click(7);
+    EXPECT_TRUE(inFront(w->fraDescr, w->fra));
+    EXPECT_FALSE(w->Timer1.isActive());
+    EXPECT_EQ(w->lblSecond->text(), "00");
+    EXPECT_EQ(w->qs.paperCount, 25); // the set of the mode before stays loaded
+}
+
+TEST_F(MainWindow, StaticTextsFitTheirControls) {
+    auto w = open();
+    w->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+    for (QLabel* l : w->findChildren<QLabel*>()) {
+        if (l->wordWrap() || l->text().isEmpty())
+            continue;
+        EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->width())
+            << l->text().toStdString();
+        EXPECT_LE(l->fontMetrics().height(), l->height()) << l->text().toStdString();
+    }
+    EXPECT_LE(w->chkAutoGo->sizeHint().width(), w->chkAutoGo->width());
+    for (int i = 0; i < w->cboCar->count(); ++i)
+        EXPECT_LE(w->cboCar->fontMetrics().horizontalAdvance(w->cboCar->itemText(i)) + 30,
+                  w->cboCar->width());
+    for (StyleButton* b : w->findChildren<StyleButton*>())
+        EXPECT_LE(b->fontMetrics().horizontalAdvance(b->Caption()) + 8, b->width())
+            << b->Caption().toStdString();
+    // Wrapped descriptions need no more height than their labels have.
+    for (QLabel* l : w->lblDescr)
+        EXPECT_LE(l->heightForWidth(l->width()), l->height()) << l->text().toStdString();
+}
