@@ -121,11 +121,16 @@ void AnswerGrid::setRedraw(bool on) {
 }
 
 void AnswerGrid::setGridColor(std::uint32_t colour) {
+    // Every load sets the grid colours again; restyling the widget is slow.
+    if (colour == gridColor_)
+        return;
     gridColor_ = colour;
     applyPalette();
 }
 
 void AnswerGrid::setBackColorBkg(std::uint32_t colour) {
+    if (colour == backColorBkg_)
+        return;
     backColorBkg_ = colour;
     applyPalette();
 }

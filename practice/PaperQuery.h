@@ -13,8 +13,16 @@ namespace PaperQuery {
 // question type `Chap` (empty or "所有试题" = all), wrong-question book only.
 QString InitPaperSql(const QString& Exam, const QString& Chap, bool bError);
 
+// Where the columns a question record needs stand in a result of table
+// paper; looked up once per load rather than once per row.
+struct PaperColumns {
+    int id, type, question, an[4], answertrue, imageUrl;
+    static PaperColumns of(const Recordset& rs); // throws StoreError for a missing column
+};
+
 // Fills `record` from the current row of a recordset on table paper.
 // Throws StoreError when the row lacks its question text or answer.
 void RecordPaper(PaperRecord& record, const Recordset& rs);
+void RecordPaper(PaperRecord& record, const Recordset& rs, const PaperColumns& columns);
 
 } // namespace PaperQuery

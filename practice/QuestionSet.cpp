@@ -87,9 +87,11 @@ void QuestionSet::Load(Recordset& rs, bool bRandOrder, AnswerGrid& dg) {
     for (qint32 i = 1; i <= paperCount; ++i)
         papers[size_t(i)].userAnswer = 0;
 
+    const PaperQuery::PaperColumns columns =
+        paperCount > 0 ? PaperQuery::PaperColumns::of(rs) : PaperQuery::PaperColumns{};
     for (qint32 i = 1; i <= paperCount; ++i) {
         qint32 target = bRandOrder ? RandPaper(1) : i;
-        PaperQuery::RecordPaper(papers[size_t(target)], rs);
+        PaperQuery::RecordPaper(papers[size_t(target)], rs, columns);
         rs.moveNext();
         SetCurPaper(dg, target);
     }

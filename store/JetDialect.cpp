@@ -325,11 +325,13 @@ Recordset JetDialect::cutTop(const Recordset& rows, const Prepared& p) {
     QStringList names;
     for (int c = 0; c < columns; ++c)
         names << rows.fieldName(c);
-    std::vector<QVariant> cells;
+    Recordset out(names);
 
     Recordset walk = rows;
-    if (p.top <= 0 || walk.recordCount() == 0)
-        return Recordset(names, cells);
+    if (p.top <= 0 || walk.recordCount() == 0) {
+        out.finish();
+        return out;
+    }
     walk.moveFirst();
     std::vector<QVariant> lastKeys;
     int taken = 0;
@@ -341,10 +343,11 @@ Recordset JetDialect::cutTop(const Recordset& rows, const Prepared& p) {
         if (taken >= p.top && (keyColumns.empty() || keys != lastKeys))
             break;
         for (int c = 0; c < columns; ++c)
-            cells.push_back(walk.field(c));
+            out.appendVariant(walk.field(c));
         lastKeys = std::move(keys);
         ++taken;
         walk.moveNext();
     }
-    return Recordset(names, cells);
+    out.finish();
+    return out;
 }

@@ -2,9 +2,51 @@
 
 #include "StoreError.h"
 
-Recordset::Recordset(QStringList names, std::vector<QVariant> cells)
-    : names_(std::move(names)), cells_(std::move(cells)) {
-    rowCount_ = names_.isEmpty() ? 0 : int(cells_.size() / names_.size());
+Recordset::Recordset(QStringList names) : names_(std::move(names)) {}
+
+Recordset::Recordset(QStringList names, const std::vector<QVariant>& cells)
+    : names_(std::move(names)) {
+    for (const QVariant& v : cells)
+        appendVariant(v);
+    finish();
+}
+
+void Recordset::appendNull() { cells_.push_back({}); }
+
+void Recordset::appendInteger(qint64 value) { cells_.push_back({Kind::Integer, value, 0, 0}); }
+
+void Recordset::appendDouble(double value) { cells_.push_back({Kind::Double, 0, value, 0}); }
+
+void Recordset::appendText(const char* utf8, int bytes) {
+    cells_.push_back({Kind::Text, qint64(bytes_.size()), 0, bytes});
+    bytes_.append(utf8, size_t(bytes));
+}
+
+void Recordset::appendBlob(const void* data, int bytes) {
+    cells_.push_back({Kind::Blob, qint64(bytes_.size()), 0, bytes});
+    bytes_.append(static_cast<const char*>(data), size_t(bytes));
+}
+
+void Recordset::appendVariant(const QVariant& v) {
+    if (v.isNull()) {
+        appendNull();
+    } else if (v.typeId() == QMetaType::LongLong || v.typeId() == QMetaType::Int ||
+               v.typeId() == QMetaType::Bool) {
+        appendInteger(v.toLongLong());
+    } else if (v.typeId() == QMetaType::Double) {
+        appendDouble(v.toDouble());
+    } else if (v.typeId() == QMetaType::QByteArray) {
+        const QByteArray b = v.toByteArray();
+        appendBlob(b.constData(), int(b.size()));
+    } else {
+        const QByteArray utf8 = v.toString().toUtf8();
+        appendText(utf8.constData(), int(utf8.size()));
+    }
+}
+
+void Recordset::finish() {
+    rowCount_ = names_.isEmpty() ? 0 : int(cells_.size() / size_t(names_.size()));
+    pos_ = 0;
     reached_ = rowCount_ > 0 ? 1 : 0;
 }
 
@@ -46,7 +88,14 @@ int Recordset::fieldIndex(const QString& name) const {
     return -1;
 }
 
-const QVariant& Recordset::field(int index) const {
+int Recordset::fieldIndexOrThrow(const QString& name) const {
+    const int index = fieldIndex(name);
+    if (index < 0)
+        throw StoreError("找不到字段: " + name.toStdString());
+    return index;
+}
+
+const Recordset::Cell& Recordset::current(int index) const {
     if (eof() || bof())
         throw StoreError("没有当前记录。");
     if (index < 0 || index >= names_.size())
@@ -54,15 +103,29 @@ const QVariant& Recordset::field(int index) const {
     return cells_[size_t(pos_) * size_t(names_.size()) + size_t(index)];
 }
 
-const QVariant& Recordset::field(const QString& name) const {
-    const int index = fieldIndex(name);
-    if (index < 0)
-        throw StoreError("找不到字段: " + name.toStdString());
-    return field(index);
+QVariant Recordset::field(int index) const {
+    const Cell& c = current(index);
+    switch (c.kind) {
+    case Kind::Integer:
+        return QVariant(qlonglong(c.integer));
+    case Kind::Double:
+        return QVariant(c.real);
+    case Kind::Text:
+        return QVariant(QString::fromUtf8(bytes_.data() + c.integer, c.bytes));
+    case Kind::Blob:
+        return QVariant(QByteArray(bytes_.data() + c.integer, c.bytes));
+    default:
+        return {};
+    }
 }
+
+QVariant Recordset::field(const QString& name) const { return field(fieldIndexOrThrow(name)); }
+
+bool Recordset::isNull(int index) const { return current(index).kind == Kind::Null; }
 
 void Recordset::close() {
     names_.clear();
     cells_.clear();
+    bytes_.clear();
     rowCount_ = pos_ = reached_ = 0;
 }

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <string>
 #include <vector>
 
 // The rows of one SELECT, held in memory once the statement has run.
@@ -10,10 +11,23 @@
 // beginning-of-file tests, fields by name or position (a Null field is an
 // invalid QVariant). Like the engine it stands in for, the record count only
 // covers the rows reached so far; moving to the last row completes it.
+//
+// Text is kept as the engine's UTF-8 bytes in one buffer and becomes a
+// QString only when a field is read: a load reads a few columns of many rows.
 class Recordset {
 public:
     Recordset() = default;
-    Recordset(QStringList names, std::vector<QVariant> cells);
+    explicit Recordset(QStringList names);
+    Recordset(QStringList names, const std::vector<QVariant>& cells);
+
+    // Filling, row by row and column by column; finish() ends it.
+    void appendNull();
+    void appendInteger(qint64 value);
+    void appendDouble(double value);
+    void appendText(const char* utf8, int bytes);
+    void appendBlob(const void* data, int bytes);
+    void appendVariant(const QVariant& value);
+    void finish();
 
     void moveFirst();
     void moveLast();
@@ -27,20 +41,30 @@ public:
     QString fieldName(int index) const { return names_.value(index); }
 
     // Throws StoreError when there is no current row or no such field.
-    const QVariant& field(int index) const;
-    const QVariant& field(const QString& name) const;
-    bool isNull(int index) const { return field(index).isNull(); }
-    bool isNull(const QString& name) const { return field(name).isNull(); }
+    QVariant field(int index) const;
+    QVariant field(const QString& name) const;
+    bool isNull(int index) const;
+    bool isNull(const QString& name) const { return isNull(fieldIndexOrThrow(name)); }
     // Position of a field by name (case-insensitive), -1 when absent.
     int fieldIndex(const QString& name) const;
+    int fieldIndexOrThrow(const QString& name) const;
 
     void close();
 
 private:
+    enum class Kind : unsigned char { Null, Integer, Double, Text, Blob };
+    struct Cell {
+        Kind kind = Kind::Null;
+        qint64 integer = 0; // also the offset of text and blobs
+        double real = 0;
+        int bytes = 0;
+    };
+    const Cell& current(int index) const;
     void reach();
 
     QStringList names_;
-    std::vector<QVariant> cells_;
+    std::vector<Cell> cells_;
+    std::string bytes_;
     int rowCount_ = 0;
     int pos_ = 0;
     int reached_ = 0;

@@ -1,0 +1,140 @@
+// Start-up of the main window and the load of a random practice set, each
+// against a floor measured in the same run.
+#include "AnswerGrid.h"
+#include "AppFonts.h"
+#include "BankWriter.h"
+#include "Mod.h"
+#include "frmMain.h"
+
+#include <sqlcipher/sqlite3.h>
+
+#include <QApplication>
+#include <QMainWindow>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+namespace {
+
+// A program folder with a generated bank of `n` questions.
+class GeneratedBank {
+public:
+    explicit GeneratedBank(int n) {
+        QList<BankQuestion> questions;
+        for (int id = 1; id <= n; ++id) {
+            BankQuestion q;
+            q.id = id;
+            q.type = id % 5 < 2 ? 2 : 1;
+            q.question = QStringLiteral("第%1题：驾驶机动车在道路上行驶，遇到这种情况应当怎样做？").arg(id);
+            if (q.type == 1) {
+                for (int i = 0; i < 4; ++i) {
+                    q.an[i] = QStringLiteral("选项%1：减速慢行，注意观察，确认安全后通过").arg(i + 1);
+                    q.hasOption[i] = true;
+                }
+            }
+            q.answertrue = 1 + id % (q.type == 1 ? 4 : 2);
+            q.licensetype = id % 7 == 0 ? QStringLiteral("AB") : QStringLiteral("ABC");
+            q.chap = QStringLiteral("第一章");
+            q.strtype = QStringLiteral("类型%1").arg(id % 16);
+            q.explain = QStringLiteral("解析");
+            questions << q;
+        }
+        QString error;
+        if (!BankWriter::writeBank(questions, dir.filePath(QStringLiteral("images")), &error))
+            qFatal("%s", qPrintable(error));
+    }
+    QString folder() const { return dir.path(); }
+
+private:
+    QTemporaryDir dir;
+};
+
+GeneratedBank& smallBank() {
+    static GeneratedBank bank(900);
+    return bank;
+}
+
+GeneratedBank& bigBank() {
+    static GeneratedBank bank(4000);
+    return bank;
+}
+
+void BM_StartUp_BareMainWindow(benchmark::State& state) {
+    for (auto _ : state) {
+        auto w = std::make_unique<QMainWindow>();
+        w->setFont(AppFonts::song(10.5));
+        w->resize(888, 614);
+        w->show();
+        QCoreApplication::processEvents();
+        w.reset();
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_StartUp_BareMainWindow)->Unit(benchmark::kMillisecond);
+
+void BM_StartUp_frmMain(benchmark::State& state) {
+    const QString folder = smallBank().folder();
+    for (auto _ : state) {
+        auto w = std::make_unique<frmMain>(folder);
+        if (!w->Loaded())
+            state.SkipWithError("the bank did not open");
+        w->show();
+        QCoreApplication::processEvents();
+        w.reset();
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_StartUp_frmMain)->Unit(benchmark::kMillisecond);
+
+// The share of start-up that opening the encrypted file costs (its key
+// derivation): the store alone.
+void BM_StartUp_OpenStoreOnly(benchmark::State& state) {
+    Mod::SetProgramFolder(smallBank().folder());
+    for (auto _ : state) {
+        Database db;
+        benchmark::DoNotOptimize(Mod::OpenStore(db));
+    }
+}
+BENCHMARK(BM_StartUp_OpenStoreOnly)->Unit(benchmark::kMillisecond);
+
+// Floor: the same rows read straight from SQLite, every column as text.
+void BM_InitPaper_RawQuery(benchmark::State& state) {
+    frmMain w(bigBank().folder());
+    sqlite3* db = Mod::db.handle();
+    const char* sql = "select * from paper  where licensetype like '*C*' order by id";
+    for (auto _ : state) {
+        sqlite3_stmt* stmt = nullptr;
+        sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr);
+        int rows = 0;
+        while (sqlite3_step(stmt) == SQLITE_ROW) {
+            for (int c = 0; c < sqlite3_column_count(stmt); ++c)
+                benchmark::DoNotOptimize(sqlite3_column_text(stmt, c));
+            ++rows;
+        }
+        sqlite3_finalize(stmt);
+        benchmark::DoNotOptimize(rows);
+    }
+}
+BENCHMARK(BM_InitPaper_RawQuery)->Unit(benchmark::kMillisecond);
+
+void BM_InitPaper_Random(benchmark::State& state) {
+    frmMain w(bigBank().folder());
+    for (auto _ : state) {
+        w.InitPaper(QStringLiteral("C"), QString(), true);
+        benchmark::DoNotOptimize(w.qs.paperCount);
+    }
+    state.counters["questions"] = w.qs.paperCount;
+}
+BENCHMARK(BM_InitPaper_Random)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
