@@ -2,6 +2,7 @@
 
 #include "AnswerGrid.h"
 #include "AppFonts.h"
+#include "AppPictures.h"
 #include "ExamRules.h"
 #include "Mod.h"
 #include "PaperQuery.h"
@@ -259,6 +260,14 @@ void frmMain::createControls() {
     Image1 = new QLabel(this);
     Image1->setGeometry(Layout::Image1);
     Image1->setAlignment(Qt::AlignCenter);
+    Image1->setPixmap(AppPictures::get(QStringLiteral("banner")));
+    Image2->setPixmap(AppPictures::get(QStringLiteral("side")));
+    imgResult[0]->setPixmap(AppPictures::get(QStringLiteral("result-right")));
+    imgResult[1]->setPixmap(AppPictures::get(QStringLiteral("result-wrong")));
+    img[QStringLiteral("HideAn")] = AppPictures::get(QStringLiteral("hide-answer"));
+    img[QStringLiteral("ShowAn")] = AppPictures::get(QStringLiteral("show-answer"));
+    img[QStringLiteral("Logo")] = AppPictures::get(QStringLiteral("logo"));
+    setWindowIcon(QIcon(img[QStringLiteral("Logo")]));
 
     // The vehicle-type list stands in for the first menu button while the
     // learner chooses; it is wider than the button so its items show whole.

@@ -193,7 +193,8 @@ bool BankWriter::writeBank(const QList<BankQuestion>& questions, const QString& 
     return true;
 }
 
-QList<BankFault> BankWriter::renderPicture(const QString& source, const QString& pngPath) {
+QList<BankFault> BankWriter::renderPicture(const QString& source, const QString& pngPath,
+                                           QSize limit) {
     QImage image;
     if (source.endsWith(QStringLiteral(".svg"))) {
         QSvgRenderer renderer(source);
@@ -211,13 +212,13 @@ QList<BankFault> BankWriter::renderPicture(const QString& source, const QString&
     } else if (!image.load(source)) {
         return {{source, 0, QStringLiteral("无法读取 PNG 图片")}};
     }
-    if (image.width() > kMaxPictureWidth || image.height() > kMaxPictureHeight)
+    if (!limit.isEmpty() && (image.width() > limit.width() || image.height() > limit.height()))
         return {{source, 0,
                  QStringLiteral("图片 %1×%2 太大，最大 %3×%4")
                      .arg(image.width())
                      .arg(image.height())
-                     .arg(kMaxPictureWidth)
-                     .arg(kMaxPictureHeight)}};
+                     .arg(limit.width())
+                     .arg(limit.height())}};
     if (!image.save(pngPath, "PNG"))
         return {{pngPath, 0, QStringLiteral("无法写入图片")}};
     return {};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QSize>
 #include <QString>
 
 #include "BankQuestion.h"
@@ -23,7 +24,9 @@ public:
     // pictures that cannot be read or are too large.
     static QList<BankFault> writePictures(const QList<BankQuestion>& questions,
                                           const QString& picturesFolder, const QString& outFolder);
-    static QList<BankFault> renderPicture(const QString& source, const QString& pngPath);
+    // Renders one picture; `limit` is the largest size allowed (none when empty).
+    static QList<BankFault> renderPicture(const QString& source, const QString& pngPath,
+                                          QSize limit = {kMaxPictureWidth, kMaxPictureHeight});
 
     static constexpr int kMaxPictureWidth = 240;
     static constexpr int kMaxPictureHeight = 180;

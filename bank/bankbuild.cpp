@@ -2,7 +2,8 @@
 // writes the encrypted bank file into a program's images/ folder.
 //
 //   bankbuild --sources DIR --pictures DIR --out DIR [--shipped] [--check-only]
-//   bankbuild --render PICTURE.svg OUT.png
+//   bankbuild --render PICTURE.svg OUT.png      (a question picture, size checked)
+//   bankbuild --render-ui PICTURE.svg OUT.png   (a picture of the windows)
 //
 // --shipped also demands the minimum counts per vehicle code and that every
 // picture is used. Faults go to stderr as "file:line: fault"; exit status 1.
@@ -20,7 +21,8 @@ namespace {
 int usage() {
     std::fprintf(stderr, "用法: bankbuild --sources 目录 --pictures 目录 --out 目录 "
                          "[--shipped] [--check-only]\n"
-                         "      bankbuild --render 图片.svg 输出.png\n");
+                         "      bankbuild --render 图片.svg 输出.png\n"
+                         "      bankbuild --render-ui 图片.svg 输出.png\n");
     return 2;
 }
 
@@ -44,10 +46,12 @@ int main(int argc, char** argv) {
     for (int i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
         auto value = [&]() { return i + 1 < args.size() ? args[++i] : QString(); };
-        if (a == u"--render") {
+        if (a == u"--render" || a == u"--render-ui") {
             if (i + 2 >= args.size())
                 return usage();
-            const QList<BankFault> faults = BankWriter::renderPicture(args[i + 1], args[i + 2]);
+            const QList<BankFault> faults =
+                a == u"--render" ? BankWriter::renderPicture(args[i + 1], args[i + 2])
+                                 : BankWriter::renderPicture(args[i + 1], args[i + 2], QSize());
             report(faults);
             return faults.isEmpty() ? 0 : 1;
         }
