@@ -2,7 +2,9 @@
 
 #include "BankChecks.h"
 #include "Database.h"
+#include "Mod.h"
 #include "StoreError.h"
+#include "StoreKey.h"
 
 #include <sqlcipher/sqlite3.h>
 
@@ -15,7 +17,6 @@
 #include <QSvgRenderer>
 
 const QString BankWriter::kFileName = QStringLiteral("movra.dll");
-const QString BankWriter::kKey = QStringLiteral("tq_wenlo");
 
 namespace {
 
@@ -65,7 +66,7 @@ Kept readKept(const QString& path) {
     if (!QFileInfo::exists(path))
         return kept;
     Database old;
-    if (!old.open(path, BankWriter::kKey))
+    if (!Mod::OpenBankFile(old, path))
         return kept;
     try {
         Recordset rs = old.queryNative(QStringLiteral("SELECT id FROM paper WHERE errpaper<>0"));
@@ -131,7 +132,7 @@ bool BankWriter::writeBank(const QList<BankQuestion>& questions, const QString& 
     {
         Database db;
         QString why;
-        if (!db.create(temp, kKey, &why)) {
+        if (!db.createRaw(temp, StoreKey::rawKeyWithSalt(), &why)) {
             *error = temp + QStringLiteral(": ") + why;
             return false;
         }

@@ -13,7 +13,6 @@
 class BankWriter {
 public:
     static const QString kFileName; // "movra.dll"
-    static const QString kKey;
 
     // Writes `outFolder`/movra.dll (replacing it whole only once the new file
     // is complete). Returns false with `error` set on failure.

@@ -6,6 +6,8 @@
 
 #include <sqlcipher/sqlite3.h>
 
+#include <cctype>
+
 namespace {
 
 [[noreturn]] void fail(sqlite3* db, const QString& sql) {
@@ -90,7 +92,8 @@ void Database::close() {
     path_.clear();
 }
 
-bool Database::openWith(const QString& path, const QString& key, int flags, QString* error) {
+bool Database::openWith(const QString& path, const QByteArray& keyLiteral, int flags,
+                        QString* error) {
     close();
     sqlite3* db = nullptr;
     auto failWith = [&](const QString& why) {
@@ -102,7 +105,7 @@ bool Database::openWith(const QString& path, const QString& key, int flags, QStr
     };
     if (sqlite3_open_v2(path.toUtf8().constData(), &db, flags, nullptr) != SQLITE_OK)
         return failWith(db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("无法打开"));
-    const QByteArray keySql = "PRAGMA key='" + JetDialect::quote(key).toUtf8() + "'";
+    const QByteArray keySql = "PRAGMA key=" + keyLiteral;
     if (sqlite3_exec(db, keySql.constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
         return failWith(QString::fromUtf8(sqlite3_errmsg(db)));
     // The key is only tried when the file is first read.
@@ -118,12 +121,37 @@ bool Database::openWith(const QString& path, const QString& key, int flags, QStr
     return true;
 }
 
+namespace {
+
+QByteArray passphraseLiteral(const QString& key) {
+    return "'" + JetDialect::quote(key).toUtf8() + "'";
+}
+
+// Anything but hex digits would make the literal something else.
+QByteArray rawLiteral(const QString& hexKey) {
+    QByteArray hex = hexKey.toLatin1();
+    for (char c : hex)
+        if (!std::isxdigit(static_cast<unsigned char>(c)))
+            return QByteArray("''");
+    return "\"x'" + hex + "'\"";
+}
+
+} // namespace
+
 bool Database::open(const QString& path, const QString& key, QString* error) {
-    return openWith(path, key, SQLITE_OPEN_READWRITE, error);
+    return openWith(path, passphraseLiteral(key), SQLITE_OPEN_READWRITE, error);
+}
+
+bool Database::openRaw(const QString& path, const QString& hexKey, QString* error) {
+    return openWith(path, rawLiteral(hexKey), SQLITE_OPEN_READWRITE, error);
 }
 
 bool Database::create(const QString& path, const QString& key, QString* error) {
-    return openWith(path, key, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, error);
+    return openWith(path, passphraseLiteral(key), SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, error);
+}
+
+bool Database::createRaw(const QString& path, const QString& hexKey, QString* error) {
+    return openWith(path, rawLiteral(hexKey), SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, error);
 }
 
 Recordset Database::openRecordset(const QString& sql) {

@@ -21,8 +21,12 @@ public:
     // that the key reads it. On failure the handle stays closed and `error`
     // (when given) says why.
     bool open(const QString& path, const QString& key, QString* error = nullptr);
+    // The same with a raw key: hex digits of the derived key, optionally
+    // followed by those of the salt (which a new file then takes).
+    bool openRaw(const QString& path, const QString& hexKey, QString* error = nullptr);
     // Creates (or opens) a file with the key; for the bank builder and tests.
     bool create(const QString& path, const QString& key, QString* error = nullptr);
+    bool createRaw(const QString& path, const QString& hexKey, QString* error = nullptr);
     void close();
     bool isOpen() const { return db_ != nullptr; }
     QString path() const { return path_; }
@@ -40,7 +44,7 @@ public:
     sqlite3* handle() const { return db_; }
 
 private:
-    bool openWith(const QString& path, const QString& key, int flags, QString* error);
+    bool openWith(const QString& path, const QByteArray& keyLiteral, int flags, QString* error);
 
     sqlite3* db_ = nullptr;
     QString path_;

@@ -1,6 +1,7 @@
 #include "Mod.h"
 
 #include "JetDialect.h"
+#include "StoreKey.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -21,7 +22,6 @@ QString& lastOpenError() {
     static QString error;
     return error;
 }
-const QString kStoreKey = QStringLiteral("tq_wenlo");
 } // namespace
 
 QString ProgramFolder() {
@@ -38,10 +38,19 @@ QString StorePath() {
     return QDir(ProgramFolder()).filePath(QStringLiteral("images/movra.dll"));
 }
 
+bool OpenBankFile(Database& store, const QString& path, QString* error) {
+    // A bank with our salt opens with the key derived in advance; if that
+    // fails for any reason the passphrase still decides.
+    if (StoreKey::hasOurSalt(path) &&
+        store.openRaw(path, QString::fromLatin1(StoreKey::derivedKey().toHex())))
+        return true;
+    return store.open(path, StoreKey::kPassphrase, error);
+}
+
 bool OpenStore(Database& store) {
     const QString path = StorePath();
     QString error;
-    if (store.open(path, kStoreKey, &error)) {
+    if (OpenBankFile(store, path, &error)) {
         lastOpenError().clear();
         return true;
     }

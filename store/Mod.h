@@ -20,6 +20,8 @@ QString StorePath();
 
 // Opens the bank into `db`; false (and `db` closed) on any failure.
 bool OpenStore(Database& db);
+// Opens a bank file at any path with its key.
+bool OpenBankFile(Database& db, const QString& path, QString* error = nullptr);
 // Why the last OpenStore failed, for the one line the program prints.
 QString LastOpenError();
 

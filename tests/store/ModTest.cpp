@@ -1,5 +1,6 @@
 #include "Mod.h"
 #include "StoreError.h"
+#include "StoreKey.h"
 #include "TestBank.h"
 
 #include <QCoreApplication>
@@ -123,4 +124,33 @@ TEST(Wait, RunsEventsThatArriveWhileItWaits) {
     Mod::Wait(60);
     EXPECT_TRUE(ran);
     EXPECT_GE(t.elapsed(), 60);
+}
+
+TEST(StoreKey, BuiltBanksOpenWithThePassphraseAndWithTheKeyDerivedInAdvance) {
+    TestBank bank;
+    ASSERT_TRUE(bank.write(TestBank::questions(1, 2, false)));
+    EXPECT_TRUE(StoreKey::hasOurSalt(bank.storePath()));
+    // The passphrase alone (what any SQLCipher shell is given) opens it, so
+    // the key built in is the one the engine derives from it.
+    Database byPassphrase;
+    EXPECT_TRUE(byPassphrase.open(bank.storePath(), "tq_wenlo"));
+    Database byKey;
+    EXPECT_TRUE(byKey.openRaw(bank.storePath(), QString::fromLatin1(StoreKey::derivedKey().toHex())));
+    Database wrongKey;
+    EXPECT_FALSE(wrongKey.openRaw(bank.storePath(), QString(64, '0')));
+    EXPECT_FALSE(wrongKey.openRaw(bank.storePath(), "x'; drop table paper; --"));
+}
+
+TEST(StoreKey, AFileWithAnotherSaltOpensThroughThePassphrase) {
+    TestBank bank;
+    {
+        Database other;
+        ASSERT_TRUE(other.create(bank.storePath(), "tq_wenlo"));
+        other.executeNative("CREATE TABLE param(paramid TEXT PRIMARY KEY, paramvalue TEXT)");
+    }
+    EXPECT_FALSE(StoreKey::hasOurSalt(bank.storePath()));
+    Mod::SetProgramFolder(bank.programFolder());
+    Database db;
+    EXPECT_TRUE(Mod::OpenStore(db));
+    Mod::SetProgramFolder(QString());
 }
