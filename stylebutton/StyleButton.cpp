@@ -1,68 +1,736 @@
 #include "StyleButton.h"
 
+#include "AccessKey.h"
+#include "CaptionLayout.h"
+#include "ColorMath.h"
+#include "FontFaces.h"
+#include "MousePointers.h"
+#include "StyleTable.h"
+#include "SystemColors.h"
+#include "Twips.h"
+
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShortcutEvent>
+#include <QtDebug>
+#include <limits>
+#include <stdexcept>
 
-StyleButton::StyleButton(QWidget* parent) : QWidget(parent) {
+namespace {
+
+using SystemColors::System;
+using SystemColors::TranslateColor;
+
+constexpr std::uint32_t kFaceColor = System(SystemColors::kButtonFace);
+constexpr std::uint32_t kTextColor = System(SystemColors::kButtonText);
+constexpr std::uint32_t kDefaultMaskColor = 0xE0E0E0;
+
+std::uint32_t Translated(std::uint32_t colour) {
+    return std::uint32_t(TranslateColor(colour));
+}
+
+short ShiftBits(Qt::KeyboardModifiers modifiers) {
+    short bits = 0;
+    if (modifiers & Qt::ShiftModifier)
+        bits |= 1;
+    if (modifiers & Qt::ControlModifier)
+        bits |= 2;
+    if (modifiers & Qt::AltModifier)
+        bits |= 4;
+    return bits;
+}
+
+short ButtonBits(Qt::MouseButton button) {
+    switch (button) {
+    case Qt::LeftButton:
+        return 1;
+    case Qt::RightButton:
+        return 2;
+    case Qt::MiddleButton:
+        return 4;
+    default:
+        return 0;
+    }
+}
+
+// The key codes handlers expect (13 Enter, 32 space, 37..40 arrows, letters
+// and digits as their upper-case character).
+short KeyCodeOf(int key) {
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_Tab:
+        return 9;
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Space:
+        return 32;
+    case Qt::Key_Left:
+        return 37;
+    case Qt::Key_Up:
+        return 38;
+    case Qt::Key_Right:
+        return 39;
+    case Qt::Key_Down:
+        return 40;
+    default:
+        break;
+    }
+    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
+        return short(key);
+    return short(key & 0x7FFF);
+}
+
+PicturePtr PictureFromRef(const std::optional<PictureRef>& ref) {
+    if (!ref)
+        return nullptr;
+    if (ref->source.isEmpty())
+        return StylePicture::Empty();
+    return StylePicture::Load(ref->source);
+}
+
+PropertyValue PictureValue(const PicturePtr& picture) {
+    if (!picture)
+        return std::monostate{};
+    return PictureRef{picture->Source()};
+}
+
+} // namespace
+
+StyleButton::StyleButton(QWidget* parent) : StyleButton(parent, ButtonAmbient{}) {}
+
+StyleButton::StyleButton(QWidget* parent, const ButtonAmbient& ambient)
+    : QWidget(parent), ambient_(ambient) {
     setFocusPolicy(Qt::StrongFocus);
+    // Every pixel comes from the surface; Qt need not clear behind it.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    leftTwips_ = Twips::FromPixels(x());
+    topTwips_ = Twips::FromPixels(y());
+    widthTwips_ = Twips::FromPixels(width());
+    heightTwips_ = Twips::FromPixels(height());
+    Initialize();
+    InitProperties();
+}
+
+StyleButton::~StyleButton() {
+    if (font_)
+        disconnect(font_.get(), nullptr, this, nullptr);
+}
+
+void StyleButton::Initialize() {
+    // Qt draws Unicode text everywhere; no code-page conversion is needed.
+    isNT_ = true;
+}
+
+void StyleButton::Notify(const char* name) {
+    emit PropertyChanged(QString::fromLatin1(name));
+}
+
+// ---- properties -----------------------------------------------------------
+
+void StyleButton::setButtonStyle(std::int32_t style) {
+    buttonStyle_ = style;
+    ApplyStyleDefaults();
+    ApplyRegion();
+    Redraw();
+    Notify("ButtonStyle");
 }
 
 void StyleButton::setCaption(const QString& caption) {
     caption_ = caption;
-    update();
+    UpdateAccessKey();
+    Redraw();
+    Notify("Caption");
+}
+
+void StyleButton::setCaptionAlign(std::int32_t align) {
+    captionAlign_ = align;
+    Redraw();
+    Notify("CaptionAlign");
+}
+
+void StyleButton::setPictureAlign(std::int32_t align) {
+    pictureAlign_ = align;
+    if (picture_)
+        Redraw();
+    Notify("PictureAlign");
+}
+
+void StyleButton::setPictureSize(std::int32_t size) {
+    pictureSize_ = size;
+    Redraw();
+    Notify("PictureSize");
+}
+
+void StyleButton::setPicture(PicturePtr picture) {
+    picture_ = std::move(picture);
+    if (!picture_) {
+        Resize();
+        return;
+    }
+    Redraw();
+    Notify("Picture");
+}
+
+void StyleButton::setPictureHover(PicturePtr picture) {
+    if (!picture_) {
+        picture_ = picture;
+        Notify("Picture");
+    }
+    pictureHover_ = std::move(picture);
+    if (!pictureHover_) {
+        Resize();
+        return;
+    }
+    Redraw();
+    Notify("PictureHover");
+}
+
+void StyleButton::setBackColor(std::uint32_t colour) {
+    backColor_ = colour;
+    Redraw();
+    Notify("BackColor");
+}
+
+void StyleButton::setForeColor(std::uint32_t colour) {
+    foreColor_ = colour;
+    surface_.setTextColor(colour);
+    Resize();
+    Notify("ForeColor");
+}
+
+void StyleButton::setMaskColor(std::uint32_t colour) {
+    maskColor_ = colour;
+    Redraw();
+    Notify("MaskColor");
+}
+
+void StyleButton::setUseMaskColor(bool use) {
+    useMaskColor_ = use;
+    if (picture_)
+        Redraw();
+    Notify("UseMaskColor");
+}
+
+void StyleButton::setCheckBoxMode(bool on) {
+    checkBoxMode_ = on;
+    if (!on)
+        buttonState_ = Normal; // Value keeps what it was
+    Redraw();
+    Notify("Value");
+    Notify("CheckBoxMode");
+}
+
+void StyleButton::setValue(bool value) {
+    if (!checkBoxMode_) {
+        // Only a toggle has a checked state.
+        buttonState_ = Normal;
+        Redraw();
+        return;
+    }
+    value_ = value;
+    if (!value)
+        buttonState_ = Normal;
+    Redraw();
+    Notify("Value");
+}
+
+void StyleButton::setShowFocusRect(bool show) {
+    showFocusRect_ = show;
+    Notify("ShowFocusRect");
+}
+
+void StyleButton::setHandPointer(bool hand) {
+    handPointer_ = hand;
+    UpdateCursor();
+    Notify("HandPointer");
 }
 
 void StyleButton::setEnabled(bool enabled) {
+    enabled_ = enabled;
+    SetHostEnabled(enabled);
+    Redraw();
+    Notify("Enabled");
+}
+
+void StyleButton::SetHostEnabled(bool enabled) {
     QWidget::setEnabled(enabled);
+}
+
+void StyleButton::setFont(FontPtr font) {
+    ObserveFont(std::move(font));
+    update();
+    Redraw();
+    Notify("Font");
+    mFont_FontChanged(QString());
+}
+
+void StyleButton::setFont(const QFont& font) {
+    setFont(StyleFont::Create(FontFaces::FromQFont(font)));
+}
+
+void StyleButton::ObserveFont(FontPtr font) {
+    if (font_)
+        disconnect(font_.get(), nullptr, this, nullptr);
+    font_ = std::move(font);
+    if (font_)
+        connect(font_.get(), &StyleFont::FontChanged, this, &StyleButton::mFont_FontChanged);
+}
+
+void StyleButton::mFont_FontChanged(const QString&) {
+    // With no font object the surface keeps the font it has.
+    if (font_) {
+        surface_.setFont(FontFaces::ToQFont(font_->Desc()));
+        mirroredFont_ = font_->Desc();
+    }
+    update();
+    Redraw();
+    Notify("Font");
+}
+
+void StyleButton::setMousePointer(std::int32_t pointer) {
+    if (pointer < std::numeric_limits<std::int16_t>::min() ||
+        pointer > std::numeric_limits<std::int16_t>::max())
+        throw std::overflow_error("Overflow");
+    hostMousePointer_ = std::int16_t(pointer);
+    UpdateCursor();
+    Notify("MousePointer");
+}
+
+void StyleButton::setMouseIcon(PicturePtr icon) {
+    hostMouseIcon_ = std::move(icon);
+    hostMousePointer_ = hostMouseIcon_ ? MousePointers::kCustom : MousePointers::kDefault;
+    UpdateCursor();
+    Notify("MouseIcon");
+}
+
+void StyleButton::UpdateCursor() {
+    if (handPointer_ && handCursorLoaded_) {
+        setCursor(Qt::PointingHandCursor);
+        return;
+    }
+    if (hostMousePointer_ == MousePointers::kCustom && hostMouseIcon_ &&
+        hostMouseIcon_->IsDrawable()) {
+        setCursor(QCursor(QPixmap::fromImage(hostMouseIcon_->Image())));
+        return;
+    }
+    if (const auto shape = MousePointers::ShapeFor(hostMousePointer_)) {
+        setCursor(*shape);
+        return;
+    }
+    unsetCursor();
+}
+
+void StyleButton::About() {
+    CreateAboutBox(this)->exec();
+}
+
+std::unique_ptr<QMessageBox> StyleButton::CreateAboutBox(QWidget* parent) {
+    auto box = std::make_unique<QMessageBox>(
+        QMessageBox::Information, QStringLiteral("About"),
+        QStringLiteral("StyleButton\nA Multistyle Button Control"), QMessageBox::Ok, parent);
+    return box;
+}
+
+// ---- life cycle ------------------------------------------------------------
+
+void StyleButton::InitProperties() {
+    showFocusRect_ = true;
+    enabled_ = true;
+    SetHostEnabled(true);
+    buttonStyle_ = 0;
+    caption_ = ambient_.displayName;
+    UpdateAccessKey();
+    FontDesc face = ambient_.font;
+    face.name = QStringLiteral("Tahoma");
+    surface_.setFont(FontFaces::ToQFont(face));
+    pictureAlign_ = 1;
+    captionAlign_ = 1;
+    useMaskColor_ = false;
+    maskColor_ = kDefaultMaskColor;
+    controlHeight_ = height();
+    controlWidth_ = width();
+    ApplyStyleDefaults();
+    Redraw();
+}
+
+void StyleButton::ApplyStyleDefaults() {
+    if (const StyleInfo* info = StyleTable::Find(buttonStyle_)) {
+        backColor_ = Translated(info->backColor);
+        if (info->backShift != 0.0f)
+            backColor_ = ColorMath::ShiftColor(backColor_, info->backShift);
+        foreColor_ = Translated(info->foreColor);
+        showFocusRect_ = info->showFocusRect;
+    } else {
+        // Unknown styles keep their colour and show no focus cue.
+        foreColor_ = Translated(kTextColor);
+        showFocusRect_ = false;
+    }
+    surface_.setTextColor(foreColor_);
+}
+
+void StyleButton::ReadProperties(const PropertyBag& bag) {
+    const std::uint32_t faceColour = Translated(kFaceColor);
+    const std::uint32_t textColour = Translated(kTextColor);
+
+    buttonStyle_ = bag.ReadInt("ButtonStyle", 1);
+    showFocusRect_ = bag.ReadBool("ShowFocusRect", false);
+    ObserveFont(StyleFont::Create(bag.ReadFont("Font", ambient_.font)));
+    surface_.setFont(FontFaces::ToQFont(font_->Desc()));
+    mirroredFont_ = font_->Desc();
+    backColor_ = bag.ReadColor("BackColor", faceColour);
+    enabled_ = bag.ReadBool("Enabled", true);
+    caption_ = bag.ReadString("Caption", QStringLiteral("StyleButton"));
+    value_ = bag.ReadBool("Value", false);
+    const std::int32_t pointer = bag.ReadInt("MousePointer", 0);
+    if (pointer < std::numeric_limits<std::int16_t>::min() ||
+        pointer > std::numeric_limits<std::int16_t>::max()) {
+        // A stored layout should not stop a window from opening.
+        qWarning("StyleButton %s: MousePointer %d is out of range",
+                 qUtf8Printable(ambient_.displayName), pointer);
+        hostMousePointer_ = 0;
+    } else {
+        hostMousePointer_ = pointer;
+    }
+    handPointer_ = bag.ReadBool("HandPointer", false);
+    hostMouseIcon_ = PictureFromRef(bag.ReadPicture("MouseIcon"));
+    picture_ = PictureFromRef(bag.ReadPicture("Picture"));
+    pictureHover_ = PictureFromRef(bag.ReadPicture("PictureHover"));
+    pictureSize_ = bag.ReadInt("PictureSize", 0);
+    maskColor_ = bag.ReadColor("MaskColor", kDefaultMaskColor);
+    useMaskColor_ = bag.ReadBool("UseMaskCOlor", false);
+    checkBoxMode_ = bag.ReadBool("CheckBoxMode", false);
+    pictureAlign_ = bag.ReadInt("PictureAlign", 1);
+    captionAlign_ = bag.ReadInt("CaptionAlign", 1);
+    foreColor_ = bag.ReadColor("ForeColor", textColour);
+    surface_.setTextColor(foreColor_);
+
+    SetHostEnabled(enabled_);
+    UpdateAccessKey();
+    controlHeight_ = height();
+    controlWidth_ = width();
+    parentHwnd_ = window();
+    Resize();
+
+    if (ambient_.userMode) {
+        // Qt always has the pointing hand; it is taken only in run mode.
+        handCursorLoaded_ = handPointer_;
+    }
+    UpdateCursor();
+}
+
+void StyleButton::WriteProperties(PropertyBag& bag) const {
+    const ColorValue faceColour{Translated(kFaceColor)};
+    const ColorValue textColour{Translated(kTextColor)};
+
+    bag.Write("ButtonStyle", buttonStyle_, std::int32_t(1));
+    bag.Write("ShowFocusRect", showFocusRect_, false);
+    bag.Write("Enabled", enabled_, true);
+    // A button that never had a font object stores none; loading it gives
+    // the window's font.
+    if (font_)
+        bag.Write("Font", font_->Desc(), ambient_.font);
+    bag.Write("BackColor", ColorValue{backColor_}, faceColour);
+    bag.Write("Caption", caption_, QStringLiteral("StyleButton1"));
+    bag.Write("ForeColor", ColorValue{foreColor_}, textColour);
+    bag.Write("CheckBoxMode", checkBoxMode_, false);
+    bag.Write("Value", value_, false);
+    bag.Write("MousePointer", hostMousePointer_, std::int32_t(0));
+    bag.Write("HandPointer", handPointer_, false);
+    bag.Write("MouseIcon", PictureValue(hostMouseIcon_), std::monostate{});
+    bag.Write("Picture", PictureValue(picture_), std::monostate{});
+    bag.Write("PictureHover", PictureValue(pictureHover_), std::monostate{});
+    bag.Write("PictureAlign", pictureAlign_, std::int32_t(1));
+    bag.Write("pictureSize", pictureSize_, std::int32_t(0));
+    bag.Write("UseMaskCOlor", useMaskColor_, false);
+    bag.Write("MaskColor", ColorValue{maskColor_}, ColorValue{kDefaultMaskColor});
+    bag.Write("CaptionAlign", captionAlign_, std::int32_t(1));
+}
+
+void StyleButton::AmbientChanged(const QString& name) {
+    displayAsDefault_ = ambient_.displayAsDefault;
+    if (name == QLatin1String("DisplayAsDefault") || name == QLatin1String("BackColor"))
+        Redraw();
+}
+
+void StyleButton::Resize() {
+    if (resizing_)
+        return;
+    resizing_ = true;
+    if (heightTwips_ < Twips::kMinimumSize)
+        heightTwips_ = Twips::kMinimumSize;
+    if (widthTwips_ < Twips::kMinimumSize)
+        widthTwips_ = Twips::kMinimumSize;
+    const QSize wanted(Twips::ToPixels(widthTwips_), Twips::ToPixels(heightTwips_));
+    if (size() != wanted)
+        QWidget::resize(wanted);
+    resizing_ = false;
+    ApplyRegion();
+    Redraw();
+}
+
+void StyleButton::setSizeTwips(int width, int height) {
+    widthTwips_ = width;
+    heightTwips_ = height;
+    resizing_ = true;
+    QWidget::resize(Twips::ToPixels(width), Twips::ToPixels(height));
+    resizing_ = false;
+    Resize();
+}
+
+void StyleButton::setGeometryTwips(int left, int top, int width, int height) {
+    leftTwips_ = left;
+    topTwips_ = top;
+    move(Twips::ToPixels(left), Twips::ToPixels(top));
+    setSizeTwips(width, height);
+}
+
+// ---- drawing ---------------------------------------------------------------
+
+void StyleButton::UpdateAccessKey() {
+    if (shortcutId_ != 0) {
+        releaseShortcut(shortcutId_);
+        shortcutId_ = 0;
+    }
+    accessKeys_ = AccessKey::Of(caption_);
+    if (!accessKeys_.isEmpty())
+        shortcutId_ = grabShortcut(QKeySequence(QStringLiteral("Alt+") + accessKeys_));
+}
+
+void StyleButton::ApplyRegion() {
+    // Every style is rectangular until its painter gives it another shape; a
+    // rectangle the size of the button needs no mask.
+    regionHandle_ = QRegion(0, 0, width(), height());
+    clearMask();
+}
+
+void StyleButton::Redraw() {
+    surface_.Resize(width(), height());
+    surface_.Clear();
+    controlHeight_ = surface_.Height();
+    controlWidth_ = surface_.Width();
+    // A checked toggle is drawn, and stays, down, except in the styles that
+    // draw their own checked look.
+    if (IsChecked() && buttonStyle_ != 0 && buttonStyle_ != 3 && buttonStyle_ != 9)
+        buttonState_ = Down;
+    PaintStyle(buttonState_);
+    DrawCaptionAndPicture();
     update();
 }
 
+void StyleButton::PaintStyle(int /*state*/) {
+    // Styles without a painter show the cleared surface under the caption.
+}
+
+void StyleButton::DrawCaptionAndPicture() {
+    using namespace CaptionLayout;
+    const QSize text = surface_.MeasureText(caption_);
+    Input in;
+    in.width = controlWidth_;
+    in.height = controlHeight_;
+    in.textWidth = text.width();
+    in.textHeight = text.height();
+    in.hasAccessKey = !accessKeys_.isEmpty();
+    in.hasPicture = picture_ != nullptr;
+    if (picture_) {
+        in.ownWidth = Twips::HimetricToPixels(picture_->HimetricWidth());
+        in.ownHeight = Twips::HimetricToPixels(picture_->HimetricHeight());
+    }
+    in.pictureSize = pictureSize_;
+    in.pictureAlign = pictureAlign_;
+    in.captionAlign = captionAlign_;
+    in.style = buttonStyle_;
+    in.state = buttonState_;
+    const Result r = Compute(in, pictureWidth_, pictureHeight_);
+    if (r.captionRect)
+        captionRect_ = *r.captionRect;
+
+    if (picture_ && picture_->IsDrawable()) {
+        // The hover picture counts only when it is of the same kind.
+        const StylePicture& hover =
+            pictureHover_ && pictureHover_->kind() == picture_->kind() ? *pictureHover_ : *picture_;
+        const bool active = buttonState_ == Hot || buttonState_ == Down;
+        if (!enabled_) {
+            surface_.DrawDisabledPicture(*picture_, r.px, r.py, pictureWidth_, pictureHeight_);
+        } else if (picture_->kind() == StylePicture::Kind::Bitmap) {
+            const StylePicture& shown = IsChecked() || active ? hover : *picture_;
+            surface_.DrawBitmap(shown, r.px, r.py, pictureWidth_, pictureHeight_, useMaskColor_,
+                                maskColor_);
+        } else {
+            surface_.DrawIcon(active ? hover : *picture_, r.px, r.py, pictureWidth_,
+                              pictureHeight_);
+            if (IsChecked())
+                surface_.DrawIcon(hover, r.px, r.py, pictureWidth_, pictureHeight_);
+        }
+    }
+
+    const std::uint32_t colour =
+        enabled_ ? Translated(foreColor_) : Translated(System(SystemColors::kGrayText));
+    surface_.DrawText(caption_, r.textRect, colour);
+}
+
+// ---- Qt events -------------------------------------------------------------
+
 void StyleButton::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.fillRect(rect(), pressed_ ? QColor(0xC2, 0xE4, 0xF6) : QColor(0xE3, 0xE3, 0xE3));
-    p.setPen(QColor(0x70, 0x70, 0x70));
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
-    p.setPen(isEnabled() ? Qt::black : QColor(0x6D, 0x6D, 0x6D));
-    p.drawText(rect(), Qt::AlignCenter | Qt::TextShowMnemonic, caption_);
+    QPainter painter(this);
+    painter.drawImage(0, 0, surface_.Image());
+}
+
+void StyleButton::resizeEvent(QResizeEvent*) {
+    if (resizing_)
+        return;
+    // A size given in pixels (setGeometry, a layout) becomes the twips size.
+    if (Twips::ToPixels(widthTwips_) != width())
+        widthTwips_ = Twips::FromPixels(width());
+    if (Twips::ToPixels(heightTwips_) != height())
+        heightTwips_ = Twips::FromPixels(height());
+    Resize();
+}
+
+void StyleButton::moveEvent(QMoveEvent*) {
+    if (Twips::ToPixels(leftTwips_) != x())
+        leftTwips_ = Twips::FromPixels(x());
+    if (Twips::ToPixels(topTwips_) != y())
+        topTwips_ = Twips::FromPixels(y());
+}
+
+void StyleButton::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange) {
+        // QWidget::setEnabled called directly still sets Enabled; a parent
+        // being disabled does not.
+        const bool own = !testAttribute(Qt::WA_ForceDisabled);
+        if (own != enabled_) {
+            enabled_ = own;
+            Redraw();
+            Notify("Enabled");
+        }
+    } else if (event->type() == QEvent::FontChange && testAttribute(Qt::WA_SetFont)) {
+        // QWidget::setFont called directly assigns a font as setFont does.
+        const FontDesc desc = FontFaces::FromQFont(QWidget::font());
+        if (!(desc == mirroredFont_))
+            setFont(StyleFont::Create(desc));
+    }
+}
+
+bool StyleButton::event(QEvent* event) {
+    if (event->type() == QEvent::Shortcut &&
+        static_cast<QShortcutEvent*>(event)->shortcutId() == shortcutId_) {
+        if (!enabled_)
+            return true;
+        spaceDownFlag_ = false;
+        mouseDownFlag_ = false;
+        if (checkBoxMode_) {
+            value_ = !value_;
+            if (!value_)
+                buttonState_ = Normal;
+            Redraw();
+        }
+        emit Click();
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 void StyleButton::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
-        pressed_ = true;
-        setFocus(Qt::MouseFocusReason);
-        update();
-    }
+    const QPointF pos = event->position();
+    lastButton_ = ButtonBits(event->button());
+    lastShift_ = ShiftBits(event->modifiers());
+    lastX_ = float(pos.x());
+    lastY_ = float(pos.y());
+    if (event->button() != Qt::LeftButton)
+        return;
+    hasFocus_ = true;
+    mouseDownFlag_ = true;
+    setFocus(Qt::MouseFocusReason);
+    buttonState_ = Down;
+    Redraw();
+    emit MouseDown(lastButton_, lastShift_, lastX_, lastY_);
 }
 
 void StyleButton::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton)
-        return;
-    pressed_ = false;
-    update();
-    if (rect().contains(event->position().toPoint()))
-        emit Click();
+    const QPointF pos = event->position();
+    const short button = ButtonBits(event->button());
+    const short shift = ShiftBits(event->modifiers());
+    if (event->button() == Qt::LeftButton && mouseDownFlag_) {
+        mouseDownFlag_ = false;
+        // Column 0 and row 0 do not count as inside.
+        const bool inside =
+            pos.x() > 0 && pos.y() > 0 && pos.x() < controlWidth_ && pos.y() < controlHeight_;
+        buttonState_ = Normal;
+        if (inside && checkBoxMode_)
+            value_ = !value_;
+        Redraw();
+        if (inside)
+            emit Click();
+    }
+    emit MouseUp(button, shift, float(pos.x()), float(pos.y()));
+}
+
+void StyleButton::mouseDoubleClickEvent(QMouseEvent* event) {
+    // The second press of a double click presses the button again, so its
+    // release clicks again.
+    mousePressEvent(event);
+    if (event->button() == Qt::LeftButton)
+        emit DblClick();
 }
 
 void StyleButton::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    const short shift = ShiftBits(event->modifiers());
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         emit Click();
-        return;
+    } else if (key == Qt::Key_Space) {
+        if (shift == 4)
+            return;
+        if (!event->isAutoRepeat() && !mouseDownFlag_) {
+            spaceDownFlag_ = true;
+            if (checkBoxMode_) {
+                value_ = !value_;
+            } else if (buttonState_ != Down) {
+                buttonState_ = Down;
+                Redraw();
+            }
+        }
+    } else {
+        QWidget::keyPressEvent(event);
     }
-    if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
-        pressed_ = true;
-        update();
-        return;
-    }
-    QWidget::keyPressEvent(event);
+    emit KeyDown(KeyCodeOf(key), shift);
 }
 
 void StyleButton::keyReleaseEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Space && !event->isAutoRepeat() && pressed_) {
-        pressed_ = false;
-        update();
-        emit Click();
+    if (event->key() != Qt::Key_Space || event->isAutoRepeat()) {
+        QWidget::keyReleaseEvent(event);
         return;
     }
-    QWidget::keyReleaseEvent(event);
+    if (!spaceDownFlag_)
+        return; // the space went down on another control
+    buttonState_ = Normal;
+    Redraw();
+    emit Click();
+    emit KeyUp(32, ShiftBits(event->modifiers()));
+    spaceDownFlag_ = false;
+    mouseDownFlag_ = false;
+}
+
+void StyleButton::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    hasFocus_ = true;
+    if (!mouseDownFlag_)
+        buttonState_ = Normal;
+}
+
+void StyleButton::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    hasFocus_ = false;
+    mouseDownFlag_ = false;
+    spaceDownFlag_ = false;
+    buttonState_ = Normal;
+    Redraw();
 }

@@ -1,0 +1,119 @@
+// Drawing speed of the button: a gradient over a 200 x 40 block and a whole
+// redraw (layout, picture, caption) of a 75 x 25 button, each against one
+// plain fill of the same surface measured in the same run. The redraw should
+// stay under 50 microseconds.
+#include "DrawSurface.h"
+#include "StyleButton.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QImage>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <map>
+#include <string>
+
+namespace {
+
+void BM_Fill_200x40(benchmark::State& state) {
+    DrawSurface surface;
+    surface.Resize(200, 40);
+    std::uint32_t colour = 0;
+    for (auto _ : state) {
+        surface.FillRectangle(colour++ & 0xFFFFFF, {0, 0, 200, 40});
+        benchmark::DoNotOptimize(surface.Image().constBits());
+    }
+}
+BENCHMARK(BM_Fill_200x40);
+
+void BM_DrawGradient_200x40(benchmark::State& state) {
+    DrawSurface surface;
+    surface.Resize(200, 40);
+    const int direction = int(state.range(0));
+    for (auto _ : state) {
+        surface.DrawGradient(0, 0, 200, 40, 0xF0F0F0, 0x203040, direction);
+        benchmark::DoNotOptimize(surface.Image().constBits());
+    }
+}
+BENCHMARK(BM_DrawGradient_200x40)->Arg(0)->Arg(1)->Arg(2);
+
+void BM_Fill_75x25(benchmark::State& state) {
+    DrawSurface surface;
+    surface.Resize(75, 25);
+    std::uint32_t colour = 0;
+    for (auto _ : state) {
+        surface.FillRectangle(colour++ & 0xFFFFFF, {0, 0, 75, 25});
+        benchmark::DoNotOptimize(surface.Image().constBits());
+    }
+}
+BENCHMARK(BM_Fill_75x25);
+
+// A button as the windows store them: Glass, 宋体 9.75, a 16 x 16 picture
+// drawn with its mask colour, and a caption with an access key.
+void BM_Redraw_75x25(benchmark::State& state) {
+    StyleButton button;
+    button.resize(75, 25);
+    QFont font("宋体");
+    font.setPointSizeF(9.75);
+    button.setFont(font);
+    button.setButtonStyle(4);
+    button.setCaption(QStringLiteral("下一题(&N)"));
+    QImage arrow(16, 16, QImage::Format_RGB32);
+    arrow.fill(QColor(0xE0, 0xE0, 0xE0));
+    for (int i = 2; i < 14; ++i)
+        arrow.setPixel(i, 8, qRgb(0x20, 0x60, 0xC0));
+    button.setPicture(StylePicture::FromImage(arrow));
+    button.setUseMaskColor(true);
+    button.setPictureSize(1);
+    int frame = 0;
+    for (auto _ : state) {
+        // Alternate the states so the picture and caption move as in use.
+        button.setButtonState(frame++ % 3);
+        button.Redraw();
+        benchmark::DoNotOptimize(button.Surface().Image().constBits());
+    }
+}
+BENCHMARK(BM_Redraw_75x25);
+
+// Prints each measurement as a multiple of the plain fill of its surface.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            if (run.run_type == Run::RT_Iteration)
+                nanos_[run.benchmark_name()] = run.GetAdjustedRealTime();
+        }
+    }
+    void Finalize() override {
+        ConsoleReporter::Finalize();
+        auto ratio = [this](const std::string& name, const std::string& floor) {
+            if (nanos_.count(name) && nanos_.count(floor) && nanos_[floor] > 0)
+                std::printf("%-30s %10.0f ns = %6.1f x %s (%.0f ns)\n", name.c_str(), nanos_[name],
+                            nanos_[name] / nanos_[floor], floor.c_str(), nanos_[floor]);
+        };
+        std::printf("\nAgainst the plain fill of the same surface:\n");
+        for (const char* arg : {"0", "1", "2"})
+            ratio(std::string("BM_DrawGradient_200x40/") + arg, "BM_Fill_200x40");
+        ratio("BM_Redraw_75x25", "BM_Fill_75x25");
+        if (nanos_.count("BM_Redraw_75x25"))
+            std::printf("Redraw of a 75 x 25 button: %.1f us (goal: under 50 us)\n",
+                        nanos_["BM_Redraw_75x25"] / 1000.0);
+    }
+
+private:
+    std::map<std::string, double> nanos_;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}
