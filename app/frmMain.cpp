@@ -4,6 +4,7 @@
 #include "AppFonts.h"
 #include "AppPictures.h"
 #include "ExamRules.h"
+#include "FormButtons.h"
 #include "Mod.h"
 #include "PaperQuery.h"
 #include "ShapeBox.h"
@@ -47,7 +48,6 @@ const QString kCarTypeKey = QStringLiteral("考试车型");
 // The window's layout in pixels (the window is 888 x 614).
 struct Layout {
     static constexpr QRect fraC{6, 2, 126, 318};
-    static constexpr int menuX = 8, menuY = 16, menuStep = 37, menuW = 110, menuH = 32;
     static constexpr QRect cboCar{14, 18, 250, 30};
     static constexpr QRect fraT{6, 324, 126, 62};
     static constexpr QRect Image2{6, 392, 126, 216};
@@ -57,7 +57,6 @@ struct Layout {
     static constexpr QRect lblAn{10, 104, 448, 184};
     static constexpr int lblAnBesidePicture = 200;
     static constexpr QRect Frame1{10, 296, 448, 50};
-    static constexpr int answerW = 58, answerH = 42, answerStep = 66;
     static constexpr QRect Image1{138, 512, 468, 96};
     static constexpr QRect dg{612, 8, 270, 362};
     static constexpr QRect shpBk{612, 428, 270, 14};
@@ -94,15 +93,6 @@ QLabel* label(QWidget* parent, const QString& text, const QRect& geometry) {
     return l;
 }
 
-StyleButton* button(QWidget* parent, const QString& caption, const QRect& geometry,
-                    const QFont& font) {
-    auto* b = new StyleButton(parent);
-    b->setCaption(caption);
-    b->setFont(font);
-    b->setGeometry(geometry);
-    return b;
-}
-
 // Whole-number rounding with ties to the even number.
 int roundHalfEven(double v) {
     return int(std::nearbyint(v));
@@ -131,24 +121,9 @@ void frmMain::createControls() {
     setWindowTitle(kCaption);
     setFont(AppFonts::song(10.5));
     setFixedSize(kWidthTwips / 15, kHeightTwips / 15);
-    const QFont menuFont = AppFonts::song(9.75);
-    const QFont answerFont = AppFonts::song(14.25, true);
-
     fraC = new QGroupBox(this);
+    fraC->setObjectName(QStringLiteral("fraC"));
     fraC->setGeometry(Layout::fraC);
-    for (int i = 0; i < 8; ++i)
-        cmdK[size_t(i)] = button(fraC, QString(),
-                                 QRect(Layout::menuX, Layout::menuY + i * Layout::menuStep,
-                                       Layout::menuW, Layout::menuH),
-                                 menuFont);
-    const QStringList menu = {"车型选择", "顺序练习", "随机练习", "章节练习",
-                              "错题练习", "模拟考试", "学车交流", "软件说明"};
-    for (int i = 0; i < 8; ++i)
-        cmdK[size_t(i)]->setCaption(menu[i]);
-    // Chapter practice, the wrong-question book, the examination and the
-    // forum are not offered yet.
-    for (int i = 3; i <= 6; ++i)
-        cmdK[size_t(i)]->setEnabled(false);
 
     fraT = new QGroupBox(QStringLiteral("计时"), this);
     fraT->setGeometry(Layout::fraT);
@@ -168,6 +143,7 @@ void frmMain::createControls() {
     Image2->setAlignment(Qt::AlignCenter);
 
     fra = new QGroupBox(QStringLiteral("顺序练习"), this);
+    fra->setObjectName(QStringLiteral("fra"));
     fra->setGeometry(Layout::fra);
     lblPaper = label(fra, QString(), Layout::lblPaper);
     lblPaper->setWordWrap(true);
@@ -187,16 +163,8 @@ void frmMain::createControls() {
     }
 
     Frame1 = new QFrame(fra);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(Layout::Frame1);
-    const QStringList letters = {"A", "B", "C", "D"};
-    for (int i = 0; i < 4; ++i)
-        cmdAn[size_t(i)] =
-            button(Frame1, letters[i],
-                   QRect(i * Layout::answerStep, 4, Layout::answerW, Layout::answerH), answerFont);
-    cmdYN[0] = button(Frame1, QStringLiteral("对"), QRect(0, 4, Layout::answerW, Layout::answerH),
-                      answerFont);
-    cmdYN[1] = button(Frame1, QStringLiteral("错"),
-                      QRect(Layout::answerStep, 4, Layout::answerW, Layout::answerH), answerFont);
 
     Label1 = label(fra, QStringLiteral("您的答案:"), QRect(10, 356, 76, 24));
     lblAnswer = label(fra, QStringLiteral("__"), QRect(88, 356, 56, 24));
@@ -208,17 +176,11 @@ void frmMain::createControls() {
     Label7 = label(fra, QStringLiteral("答案:"), QRect(190, 356, 46, 24));
     lblResult = label(fra, QString(), QRect(238, 356, 56, 24));
 
-    cmdShowAnswer[0] = button(fra, QStringLiteral("显示答案"), QRect(10, 392, 100, 32), menuFont);
-    cmdShowAnswer[1] = button(fra, QStringLiteral("隐藏答案"), QRect(10, 392, 100, 32), menuFont);
-    cmdSetError = button(fra, QStringLiteral("设为错题"), QRect(118, 392, 100, 32), menuFont);
     lblErrOK = label(fra, QStringLiteral("设置成功"), QRect(226, 397, 90, 22));
     lblErrOK->hide();
     chkAutoGo = new QCheckBox(QStringLiteral("正确答题后跳转到下一题"), fra);
     chkAutoGo->setGeometry(10, 434, 260, 24);
     chkAutoGo->setChecked(true);
-    cmdPriv = button(fra, QStringLiteral("上一题"), QRect(186, 464, 86, 34), menuFont);
-    cmdNext = button(fra, QStringLiteral("下一题"), QRect(278, 464, 86, 34), menuFont);
-    cmdSubit = button(fra, QStringLiteral("交  卷"), QRect(370, 464, 86, 34), menuFont);
 
     dg = new AnswerGrid(this);
     dg->setGeometry(Layout::dg);
@@ -269,6 +231,8 @@ void frmMain::createControls() {
     img[QStringLiteral("Logo")] = AppPictures::get(QStringLiteral("logo"));
     setWindowIcon(QIcon(img[QStringLiteral("Logo")]));
 
+    createButtons();
+
     // The vehicle-type list stands in for the first menu button while the
     // learner chooses; it is wider than the button so its items show whole.
     cboCar = new QComboBox(this);
@@ -276,6 +240,35 @@ void frmMain::createControls() {
     cboCar->setGeometry(Layout::cboCar);
     cboCar->setCurrentIndex(-1);
     cboCar->hide();
+}
+
+void frmMain::createButtons() {
+    QString error;
+    buttons_ =
+        FormButtons::CreateFromFile(this, QStringLiteral(":/layouts/frmMain.layout"), &error);
+    if (!buttons_)
+        qWarning("%s", qPrintable(error));
+    // A button the stored layout lacks still exists, so the window works.
+    auto find = [this](const char* name, int index = -1) {
+        StyleButton* b = buttons_ ? buttons_->Button(QString::fromLatin1(name), index) : nullptr;
+        return b ? b : new StyleButton(this);
+    };
+    for (int i = 0; i < 8; ++i)
+        cmdK[size_t(i)] = find("cmdK", i);
+    for (int i = 0; i < 4; ++i)
+        cmdAn[size_t(i)] = find("cmdAn", i);
+    for (int i = 0; i < 2; ++i) {
+        cmdYN[size_t(i)] = find("cmdYN", i);
+        cmdShowAnswer[size_t(i)] = find("cmdShowAnswer", i);
+    }
+    cmdSetError = find("cmdSetError");
+    cmdPriv = find("cmdPriv");
+    cmdNext = find("cmdNext");
+    cmdSubit = find("cmdSubit");
+    // Chapter practice, the wrong-question book, the examination and the
+    // forum are not offered yet.
+    for (int i = 3; i <= 6; ++i)
+        cmdK[size_t(i)]->setEnabled(false);
 }
 
 void frmMain::connectControls() {

@@ -8,7 +8,9 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <optional>
 
+#include "FormButtons.h"
 #include "QuestionSet.h"
 
 class AnswerGrid;
@@ -124,10 +126,12 @@ protected:
 
 private:
     void createControls();
+    void createButtons();
     void connectControls();
     QMessageBox::StandardButton defaultMsgBox(const QString& text,
                                               QMessageBox::StandardButtons buttons);
 
+    std::optional<FormButtons> buttons_;
     bool loaded_ = false;
     bool shown_ = false;
 };

@@ -258,10 +258,55 @@ TEST_F(MainWindow, StaticTextsFitTheirControls) {
     for (int i = 0; i < w->cboCar->count(); ++i)
         EXPECT_LE(w->cboCar->fontMetrics().horizontalAdvance(w->cboCar->itemText(i)) + 30,
                   w->cboCar->width());
-    for (StyleButton* b : w->findChildren<StyleButton*>())
-        EXPECT_LE(b->fontMetrics().horizontalAdvance(b->Caption()) + 8, b->width())
+    // Each button's caption lies inside the button, clear of its picture.
+    for (StyleButton* b : w->findChildren<StyleButton*>()) {
+        b->Redraw();
+        const PixelRect caption = b->CaptionRect(); // widened by 2 left, 1 right
+        EXPECT_GE(caption.left + 2, b->Picture() ? b->PictureWidth() + 4 : 0)
             << b->Caption().toStdString();
+        EXPECT_LE(caption.right - 1, b->ControlWidth()) << b->Caption().toStdString();
+        EXPECT_LE(caption.bottom - 1, b->ControlHeight()) << b->Caption().toStdString();
+    }
     // Wrapped descriptions need no more height than their labels have.
     for (QLabel* l : w->lblDescr)
         EXPECT_LE(l->heightForWidth(l->width()), l->height()) << l->text().toStdString();
+}
+
+TEST_F(MainWindow, ButtonsComeFromTheStoredLayout) {
+    auto w = open();
+    const QStringList menu = {"车型选择", "顺序练习", "随机练习", "章节练习",
+                              "错题练习", "模拟考试", "学车交流", "软件说明"};
+    for (int i = 0; i < 8; ++i) {
+        StyleButton* b = w->cmdK[size_t(i)];
+        EXPECT_EQ(b->Caption(), menu[i]);
+        EXPECT_EQ(b->parentWidget(), w->fraC);
+        EXPECT_EQ(b->ButtonStyle(), 4);
+        EXPECT_EQ(b->BackColor(), 0xE3E3E3u);
+        ASSERT_TRUE(b->Picture());
+        EXPECT_EQ(b->PictureSize(), 2);
+        EXPECT_EQ(b->Font()->Size(), 9.75);
+    }
+    // Menu buttons stack top to bottom in index order.
+    for (int i = 1; i < 8; ++i)
+        EXPECT_GT(w->cmdK[size_t(i)]->y(), w->cmdK[size_t(i - 1)]->y());
+    for (StyleButton* b : w->cmdAn) {
+        EXPECT_EQ(b->parentWidget(), w->Frame1);
+        EXPECT_FALSE(b->Picture());
+        EXPECT_EQ(b->Font()->Size(), 14.25);
+        EXPECT_TRUE(b->Font()->Bold());
+    }
+    EXPECT_EQ(w->cmdYN[0]->Caption(), "对");
+    EXPECT_EQ(w->cmdYN[1]->Caption(), "错");
+    EXPECT_EQ(w->cmdSubit->Caption(), "交  卷");
+    EXPECT_EQ(w->cmdShowAnswer[1]->Caption(), "隐藏答案");
+}
+
+TEST_F(MainWindow, AClickOnAMenuButtonStartsItsMode) {
+    auto w = open();
+    w->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+    QTest::mouseClick(w->cmdK[2], Qt::LeftButton, {}, QPoint(20, 10));
+    EXPECT_EQ(w->qs.mode, 2);
+    EXPECT_EQ(w->qs.paperCount, 25);
+    EXPECT_TRUE(w->qs.bRand);
 }
