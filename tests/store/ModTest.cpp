@@ -135,7 +135,8 @@ TEST(StoreKey, BuiltBanksOpenWithThePassphraseAndWithTheKeyDerivedInAdvance) {
     Database byPassphrase;
     EXPECT_TRUE(byPassphrase.open(bank.storePath(), "tq_wenlo"));
     Database byKey;
-    EXPECT_TRUE(byKey.openRaw(bank.storePath(), QString::fromLatin1(StoreKey::derivedKey().toHex())));
+    EXPECT_TRUE(
+        byKey.openRaw(bank.storePath(), QString::fromLatin1(StoreKey::derivedKey().toHex())));
     Database wrongKey;
     EXPECT_FALSE(wrongKey.openRaw(bank.storePath(), QString(64, '0')));
     EXPECT_FALSE(wrongKey.openRaw(bank.storePath(), "x'; drop table paper; --"));
