@@ -47,19 +47,19 @@ const QString kCarTypeKey = QStringLiteral("考试车型");
 
 // The window's layout in pixels (the window is 888 x 614).
 struct Layout {
-    static constexpr QRect fraC{6, 2, 126, 318};
+    static constexpr QRect fraC{6, 2, 120, 318};
     static constexpr QRect cboCar{14, 18, 250, 30};
-    static constexpr QRect fraT{6, 324, 126, 62};
-    static constexpr QRect Image2{6, 392, 126, 216};
-    static constexpr QRect fra{138, 2, 468, 506};
+    static constexpr QRect fraT{6, 324, 120, 62};
+    static constexpr QRect Image2{6, 392, 120, 216};
+    static constexpr QRect fra{132, 2, 468, 506};
     static constexpr QRect lblPaper{10, 22, 448, 76};
     static constexpr QRect imgPaper{214, 104, 244, 184};
     static constexpr QRect lblAn{10, 104, 448, 184};
     static constexpr int lblAnBesidePicture = 200;
     static constexpr QRect Frame1{10, 296, 448, 50};
-    static constexpr QRect Image1{138, 512, 468, 96};
-    static constexpr QRect dg{612, 8, 270, 362};
-    static constexpr QRect shpBk{612, 428, 270, 14};
+    static constexpr QRect Image1{132, 512, 468, 96};
+    static constexpr QRect dg{606, 8, 278, 362};
+    static constexpr QRect shpBk{606, 428, 278, 14};
 };
 
 const QString kDescrIntro = QStringLiteral(
@@ -128,11 +128,11 @@ void frmMain::createControls() {
     fraT = new QGroupBox(QStringLiteral("计时"), this);
     fraT->setGeometry(Layout::fraT);
     const QFont clockFont = AppFonts::song(15, true);
-    lblHour = label(fraT, QStringLiteral("00"), QRect(12, 22, 30, 32));
-    lbl1 = label(fraT, QStringLiteral(":"), QRect(42, 22, 12, 32));
-    lblMinute = label(fraT, QStringLiteral("00"), QRect(54, 22, 30, 32));
-    lbl2 = label(fraT, QStringLiteral(":"), QRect(84, 22, 12, 32));
-    lblSecond = label(fraT, QStringLiteral("00"), QRect(96, 22, 30, 32));
+    lblHour = label(fraT, QStringLiteral("00"), QRect(10, 22, 28, 32));
+    lbl1 = label(fraT, QStringLiteral(":"), QRect(38, 22, 12, 32));
+    lblMinute = label(fraT, QStringLiteral("00"), QRect(50, 22, 28, 32));
+    lbl2 = label(fraT, QStringLiteral(":"), QRect(78, 22, 12, 32));
+    lblSecond = label(fraT, QStringLiteral("00"), QRect(90, 22, 28, 32));
     for (QLabel* l : {lblHour, lbl1, lblMinute, lbl2, lblSecond}) {
         l->setFont(clockFont);
         l->setAlignment(Qt::AlignCenter);
@@ -145,6 +145,8 @@ void frmMain::createControls() {
     fra = new QGroupBox(QStringLiteral("顺序练习"), this);
     fra->setObjectName(QStringLiteral("fra"));
     fra->setGeometry(Layout::fra);
+    // Opaque, so the description panel behind it does not show through.
+    fra->setAutoFillBackground(true);
     lblPaper = label(fra, QString(), Layout::lblPaper);
     lblPaper->setWordWrap(true);
     lblPaper->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -184,29 +186,29 @@ void frmMain::createControls() {
 
     dg = new AnswerGrid(this);
     dg->setGeometry(Layout::dg);
-    QFont gridFont = AppFonts::song(9);
+    QFont gridFont = AppFonts::song(7.5);
     dg->setFont(gridFont);
     dg->verticalHeader()->setDefaultSectionSize(22);
 
     shpCur = new ShapeBox(this);
-    shpCur->setGeometry(612, 380, 14, 14);
-    Label4 = label(this, QStringLiteral("当前题"), QRect(630, 377, 56, 20));
+    shpCur->setGeometry(606, 380, 14, 14);
+    Label4 = label(this, QStringLiteral("当前题"), QRect(624, 377, 56, 20));
     shpYD = new ShapeBox(this);
-    shpYD->setGeometry(698, 380, 14, 14);
-    Label5 = label(this, QStringLiteral("已答题"), QRect(716, 377, 56, 20));
+    shpYD->setGeometry(692, 380, 14, 14);
+    Label5 = label(this, QStringLiteral("已答题"), QRect(710, 377, 56, 20));
     shpWD = new ShapeBox(this);
-    shpWD->setGeometry(784, 380, 14, 14);
-    Label3 = label(this, QStringLiteral("未答题"), QRect(802, 377, 56, 20));
+    shpWD->setGeometry(778, 380, 14, 14);
+    Label3 = label(this, QStringLiteral("未答题"), QRect(796, 377, 56, 20));
     Label6 =
-        label(this, QStringLiteral("按PgUp键回上一题,按PgDn键往下一题"), QRect(612, 402, 270, 20));
+        label(this, QStringLiteral("按PgUp键回上一题,按PgDn键往下一题"), QRect(606, 402, 278, 20));
 
     shpBk = new ShapeBox(this);
     shpBk->setGeometry(Layout::shpBk);
     pro = new QLabel(this);
     pro->setGeometry(Layout::shpBk.x(), Layout::shpBk.y(), 0, Layout::shpBk.height());
     pro->setAutoFillBackground(true);
-    lblFirstOK = label(this, QString(), QRect(612, 450, 270, 22));
-    lblRE = label(this, QString(), QRect(612, 474, 270, 22));
+    lblFirstOK = label(this, QString(), QRect(606, 450, 278, 22));
+    lblRE = label(this, QString(), QRect(606, 474, 278, 22));
 
     fraDescr = new QGroupBox(QStringLiteral("软件说明"), this);
     fraDescr->setGeometry(Layout::fra);

@@ -21,6 +21,9 @@ AnswerGrid::AnswerGrid(QWidget* parent) : QTableView(parent), model_(this) {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setTabKeyNavigation(false);
+    // A number is shown whole or not at all, never as "1…".
+    setTextElideMode(Qt::ElideNone);
+    setWordWrap(false);
     setMouseTracking(true);
     setCols(10);
     model_.setFont(font());

@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QSet>
@@ -185,9 +186,12 @@ TEST_F(MainWindow, TheAnswerSheetStartsAsOneNumberedRow) {
     EXPECT_EQ(w->dg->Cols(), 10);
     for (int c = 0; c < 10; ++c)
         EXPECT_EQ(w->dg->TextMatrix(0, c), QString::number(c + 1));
-    // (270 * 15 - 330) / 10 = 372 twips, 24.8 pixels.
-    EXPECT_EQ(w->dg->columnWidth(0), 25);
-    EXPECT_EQ(w->dg->columnWidth(9), 25);
+    // (278 * 15 - 330) / 10 = 384 twips, 25.6 pixels.
+    EXPECT_EQ(w->dg->width(), 278);
+    EXPECT_EQ(w->dg->columnWidth(0), 26);
+    EXPECT_EQ(w->dg->columnWidth(9), 26);
+    // Numbers up to four digits show whole in their cells.
+    EXPECT_LE(QFontMetrics(w->dg->font()).horizontalAdvance("9999") + 2, w->dg->columnWidth(0));
 }
 
 TEST_F(MainWindow, SequentialPracticeLoadsTheVehicleTypeInBankOrder) {
