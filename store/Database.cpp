@@ -43,29 +43,26 @@ Recordset readAll(sqlite3* db, const QString& sql) {
     QStringList names;
     for (int c = 0; c < columns; ++c)
         names << QString::fromUtf8(sqlite3_column_name(stmt, c));
-    std::vector<QVariant> cells;
+    Recordset rows(names);
     int rc;
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
         for (int c = 0; c < columns; ++c) {
             switch (sqlite3_column_type(stmt, c)) {
             case SQLITE_INTEGER:
-                cells.emplace_back(qlonglong(sqlite3_column_int64(stmt, c)));
+                rows.appendInteger(sqlite3_column_int64(stmt, c));
                 break;
             case SQLITE_FLOAT:
-                cells.emplace_back(sqlite3_column_double(stmt, c));
+                rows.appendDouble(sqlite3_column_double(stmt, c));
                 break;
             case SQLITE_TEXT:
-                cells.emplace_back(
-                    QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, c)),
-                                      sqlite3_column_bytes(stmt, c)));
+                rows.appendText(reinterpret_cast<const char*>(sqlite3_column_text(stmt, c)),
+                                sqlite3_column_bytes(stmt, c));
                 break;
             case SQLITE_BLOB:
-                cells.emplace_back(
-                    QByteArray(static_cast<const char*>(sqlite3_column_blob(stmt, c)),
-                               sqlite3_column_bytes(stmt, c)));
+                rows.appendBlob(sqlite3_column_blob(stmt, c), sqlite3_column_bytes(stmt, c));
                 break;
             default:
-                cells.emplace_back();
+                rows.appendNull();
             }
         }
     }
@@ -76,7 +73,8 @@ Recordset readAll(sqlite3* db, const QString& sql) {
         throw error;
     }
     sqlite3_finalize(stmt);
-    return Recordset(names, std::move(cells));
+    rows.finish();
+    return rows;
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 
 #include "StoreError.h"
 
+#include <cstring>
+
 Recordset::Recordset(QStringList names) : names_(std::move(names)) {}
 
 Recordset::Recordset(QStringList names, const std::vector<QVariant>& cells)
@@ -13,17 +15,21 @@ Recordset::Recordset(QStringList names, const std::vector<QVariant>& cells)
 
 void Recordset::appendNull() { cells_.push_back({}); }
 
-void Recordset::appendInteger(qint64 value) { cells_.push_back({Kind::Integer, value, 0, 0}); }
+void Recordset::appendInteger(qint64 value) { cells_.push_back({value, 0, Kind::Integer}); }
 
-void Recordset::appendDouble(double value) { cells_.push_back({Kind::Double, 0, value, 0}); }
+void Recordset::appendDouble(double value) {
+    qint64 bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    cells_.push_back({bits, 0, Kind::Double});
+}
 
 void Recordset::appendText(const char* utf8, int bytes) {
-    cells_.push_back({Kind::Text, qint64(bytes_.size()), 0, bytes});
+    cells_.push_back({qint64(bytes_.size()), bytes, Kind::Text});
     bytes_.append(utf8, size_t(bytes));
 }
 
 void Recordset::appendBlob(const void* data, int bytes) {
-    cells_.push_back({Kind::Blob, qint64(bytes_.size()), 0, bytes});
+    cells_.push_back({qint64(bytes_.size()), bytes, Kind::Blob});
     bytes_.append(static_cast<const char*>(data), size_t(bytes));
 }
 
@@ -107,13 +113,16 @@ QVariant Recordset::field(int index) const {
     const Cell& c = current(index);
     switch (c.kind) {
     case Kind::Integer:
-        return QVariant(qlonglong(c.integer));
-    case Kind::Double:
-        return QVariant(c.real);
+        return QVariant(qlonglong(c.value));
+    case Kind::Double: {
+        double real;
+        std::memcpy(&real, &c.value, sizeof real);
+        return QVariant(real);
+    }
     case Kind::Text:
-        return QVariant(QString::fromUtf8(bytes_.data() + c.integer, c.bytes));
+        return QVariant(QString::fromUtf8(bytes_.data() + c.value, c.bytes));
     case Kind::Blob:
-        return QVariant(QByteArray(bytes_.data() + c.integer, c.bytes));
+        return QVariant(QByteArray(bytes_.data() + c.value, c.bytes));
     default:
         return {};
     }

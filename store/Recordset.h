@@ -53,11 +53,11 @@ public:
 
 private:
     enum class Kind : unsigned char { Null, Integer, Double, Text, Blob };
+    // 16 bytes: a load holds some 14 cells a question.
     struct Cell {
+        qint64 value = 0; // the integer, the double's bits, or the offset of text and blobs
+        qint32 bytes = 0;
         Kind kind = Kind::Null;
-        qint64 integer = 0; // also the offset of text and blobs
-        double real = 0;
-        int bytes = 0;
     };
     const Cell& current(int index) const;
     void reach();
