@@ -3,6 +3,7 @@
 #include "Twips.h"
 
 #include <QFileInfo>
+#include <QHash>
 #include <QImageReader>
 #include <QtDebug>
 
@@ -13,6 +14,21 @@ StylePicture::StylePicture(Kind kind, QImage image, QString source)
 }
 
 PicturePtr StylePicture::Load(const QString& source) {
+    // Pictures compiled into the program never change: every window and
+    // button that names one shares a single decoded copy.
+    static QHash<QString, PicturePtr> resources;
+    const bool resource = source.startsWith(QStringLiteral(":/"));
+    if (resource) {
+        if (const PicturePtr cached = resources.value(source))
+            return cached;
+    }
+    PicturePtr picture = Read(source);
+    if (resource && picture->IsDrawable())
+        resources.insert(source, picture);
+    return picture;
+}
+
+PicturePtr StylePicture::Read(const QString& source) {
     const QString suffix = QFileInfo(source).suffix().toLower();
     if (suffix == "wmf" || suffix == "emf")
         return PicturePtr(new StylePicture(Kind::Other, QImage(), source));

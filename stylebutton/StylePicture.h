@@ -40,6 +40,7 @@ public:
 
 private:
     StylePicture(Kind kind, QImage image, QString source);
+    static PicturePtr Read(const QString& source);
 
     Kind kind_ = Kind::Empty;
     QImage image_;

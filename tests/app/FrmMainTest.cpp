@@ -303,6 +303,9 @@ TEST_F(MainWindow, ButtonsComeFromTheStoredLayout) {
     EXPECT_EQ(w->cmdYN[1]->Caption(), "错");
     EXPECT_EQ(w->cmdSubit->Caption(), "交  卷");
     EXPECT_EQ(w->cmdShowAnswer[1]->Caption(), "隐藏答案");
+    // A picture compiled into the program is decoded once and shared.
+    EXPECT_EQ(w->cmdNext->Picture(), StylePicture::Load(":/pictures/next.png"));
+    EXPECT_EQ(w->cmdNext->Picture()->kind(), StylePicture::Kind::Icon);
 }
 
 TEST_F(MainWindow, AClickOnAMenuButtonStartsItsMode) {
