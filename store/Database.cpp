@@ -145,7 +145,8 @@ bool Database::openRaw(const QString& path, const QString& hexKey, QString* erro
 }
 
 bool Database::create(const QString& path, const QString& key, QString* error) {
-    return openWith(path, passphraseLiteral(key), SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, error);
+    return openWith(path, passphraseLiteral(key), SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
+                    error);
 }
 
 bool Database::createRaw(const QString& path, const QString& hexKey, QString* error) {

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QThread>
 #include <QTimer>
 
 namespace Mod {
@@ -73,6 +74,10 @@ int GetRecordCount(Recordset& rs) {
 void Wait(int ms) {
     if (ms <= 0)
         return;
+    if (!QCoreApplication::instance()) {
+        QThread::msleep(unsigned(ms)); // no events to keep running
+        return;
+    }
     QElapsedTimer clock;
     clock.start();
     // A nested loop that sleeps until events arrive or the time is up, rather

@@ -13,9 +13,13 @@ Recordset::Recordset(QStringList names, const std::vector<QVariant>& cells)
     finish();
 }
 
-void Recordset::appendNull() { cells_.push_back({}); }
+void Recordset::appendNull() {
+    cells_.push_back({});
+}
 
-void Recordset::appendInteger(qint64 value) { cells_.push_back({value, 0, Kind::Integer}); }
+void Recordset::appendInteger(qint64 value) {
+    cells_.push_back({value, 0, Kind::Integer});
+}
 
 void Recordset::appendDouble(double value) {
     qint64 bits;
@@ -128,9 +132,13 @@ QVariant Recordset::field(int index) const {
     }
 }
 
-QVariant Recordset::field(const QString& name) const { return field(fieldIndexOrThrow(name)); }
+QVariant Recordset::field(const QString& name) const {
+    return field(fieldIndexOrThrow(name));
+}
 
-bool Recordset::isNull(int index) const { return current(index).kind == Kind::Null; }
+bool Recordset::isNull(int index) const {
+    return current(index).kind == Kind::Null;
+}
 
 void Recordset::close() {
     names_.clear();
