@@ -3,6 +3,7 @@
 #include "AnswerGrid.h"
 #include "AppFonts.h"
 #include "BankWriter.h"
+#include "BenchMain.h"
 #include "Mod.h"
 #include "StoreKey.h"
 #include "frmMain.h"
@@ -156,11 +157,5 @@ BENCHMARK(BM_InitPaper_Random)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv);
 }

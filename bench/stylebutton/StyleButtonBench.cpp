@@ -2,6 +2,7 @@
 // redraw (layout, picture, caption) of a 75 x 25 button, each against one
 // plain fill of the same surface measured in the same run. The redraw should
 // stay under 50 microseconds.
+#include "BenchMain.h"
 #include "DrawSurface.h"
 #include "StyleButton.h"
 
@@ -108,12 +109,6 @@ private:
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv, &reporter);
 }
