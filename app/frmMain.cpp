@@ -3,6 +3,7 @@
 #include "AnswerGrid.h"
 #include "AppFonts.h"
 #include "AppPictures.h"
+#include "AppStyle.h"
 #include "ExamRules.h"
 #include "FormButtons.h"
 #include "Mod.h"
@@ -80,6 +81,12 @@ const QString kDescrThanks =
 void colour(QWidget* w, std::uint32_t back, std::uint32_t fore) {
     QPalette p = w->palette();
     const QColor b = VbColor(back), f = VbColor(fore);
+    // Children inherit the window's colours; setting the same palette again
+    // would only send every child a change event.
+    if (p.color(QPalette::Window) == b && p.color(QPalette::Button) == b &&
+        p.color(QPalette::WindowText) == f && p.color(QPalette::ButtonText) == f &&
+        p.color(QPalette::Text) == f)
+        return;
     for (QPalette::ColorRole role : {QPalette::Window, QPalette::Button})
         p.setColor(role, b);
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
@@ -104,6 +111,7 @@ frmMain::frmMain(const QString& programFolder, QWidget* parent) : QWidget(parent
     if (!programFolder.isEmpty())
         Mod::SetProgramFolder(programFolder);
     AppFonts::install();
+    AppStyle::install();
     MsgBox = [this](const QString& text, QMessageBox::StandardButtons buttons) {
         return defaultMsgBox(text, buttons);
     };
@@ -417,6 +425,18 @@ void frmMain::Exam(bool bExam) {
         w->setVisible(!bExam);
 }
 
+void frmMain::setDescriptionInFront(bool front) {
+    // The question area is hidden while the description covers it, so it is
+    // neither polished nor painted where nobody can see it.
+    if (front) {
+        fraDescr->raise();
+        fra->hide();
+    } else {
+        fraDescr->lower();
+        fra->show();
+    }
+}
+
 void frmMain::cmdK_Click(int Index) {
     if (Index >= 1 && Index <= 5 && shown_)
         tmrAd.start();
@@ -426,7 +446,7 @@ void frmMain::cmdK_Click(int Index) {
     clockSeconds = 0;
     ShowTime();
     qs.mode = qint16(Index);
-    fraDescr->lower();
+    setDescriptionInFront(Index == 7);
     Exam(false);
     title = modeTitles[size_t(Index)];
     cmdSetError->show();
@@ -459,7 +479,6 @@ void frmMain::cmdK_Click(int Index) {
             InitPaper(qs.carType, QString(), true, false);
             break;
         case 7:
-            fraDescr->raise();
             return;
         default:
             // Chapter practice, the wrong-question book, the examination and

@@ -125,6 +125,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void setDescriptionInFront(bool front);
     void createControls();
     void createButtons();
     void connectControls();

@@ -40,9 +40,11 @@ void AnswerGrid::applyPalette() {
     QPalette p = palette();
     p.setColor(QPalette::Base, VbColor(backColorBkg_));
     p.setColor(QPalette::Window, VbColor(backColorBkg_));
+    // The view draws its grid lines in the palette's Mid colour; a style
+    // sheet would do the same but makes every later paint of the view and
+    // its scroll bar go through the (slow) style-sheet style.
+    p.setColor(QPalette::Mid, VbColor(gridColor_));
     setPalette(p);
-    setStyleSheet(
-        QStringLiteral("QTableView { gridline-color: %1; }").arg(VbColor(gridColor_).name()));
 }
 
 void AnswerGrid::setRows(int rows) {

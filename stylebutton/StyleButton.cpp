@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QShortcutEvent>
 #include <QtDebug>
+#include <algorithm>
 #include <limits>
 #include <stdexcept>
 
@@ -511,17 +512,31 @@ void StyleButton::ApplyRegion() {
 }
 
 void StyleButton::Redraw() {
-    surface_.Resize(width(), height());
-    surface_.Clear();
-    controlHeight_ = surface_.Height();
-    controlWidth_ = surface_.Width();
+    controlHeight_ = std::max(height(), 0);
+    controlWidth_ = std::max(width(), 0);
     // A checked toggle is drawn, and stays, down, except in the styles that
     // draw their own checked look.
     if (IsChecked() && buttonStyle_ != 0 && buttonStyle_ != 3 && buttonStyle_ != 9)
         buttonState_ = Down;
+    drawPending_ = true;
+    update();
+}
+
+void StyleButton::EnsureDrawn() const {
+    // Drawing fills in the face and its layout, which callers see as state
+    // of the button rather than of this call.
+    if (drawPending_)
+        const_cast<StyleButton*>(this)->Draw();
+}
+
+void StyleButton::Draw() {
+    drawPending_ = false;
+    surface_.Resize(width(), height());
+    surface_.Clear();
+    controlHeight_ = surface_.Height();
+    controlWidth_ = surface_.Width();
     PaintStyle(buttonState_);
     DrawCaptionAndPicture();
-    update();
 }
 
 void StyleButton::PaintStyle(int /*state*/) {
@@ -578,6 +593,7 @@ void StyleButton::DrawCaptionAndPicture() {
 // ---- Qt events -------------------------------------------------------------
 
 void StyleButton::paintEvent(QPaintEvent*) {
+    EnsureDrawn();
     QPainter painter(this);
     painter.drawImage(0, 0, surface_.Image());
 }

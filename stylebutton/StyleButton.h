@@ -107,10 +107,23 @@ public:
     void ApplyStyleDefaults();
     void UpdateAccessKey();
     QString AccessKeys() const { return accessKeys_; }
-    const DrawSurface& Surface() const { return surface_; }
-    PixelRect CaptionRect() const { return captionRect_; }
-    int PictureWidth() const { return pictureWidth_; }
-    int PictureHeight() const { return pictureHeight_; }
+    // The drawn face; reading it (or the layout below) draws what is pending.
+    const DrawSurface& Surface() const {
+        EnsureDrawn();
+        return surface_;
+    }
+    PixelRect CaptionRect() const {
+        EnsureDrawn();
+        return captionRect_;
+    }
+    int PictureWidth() const {
+        EnsureDrawn();
+        return pictureWidth_;
+    }
+    int PictureHeight() const {
+        EnsureDrawn();
+        return pictureHeight_;
+    }
     int ControlWidth() const { return controlWidth_; }
     int ControlHeight() const { return controlHeight_; }
     const QRegion& RegionHandle() const { return regionHandle_; }
@@ -230,4 +243,9 @@ private:
     PixelRect captionRect_;
 
     DrawSurface surface_;
+    // Set by Redraw; the face is drawn when it is next painted or read, so a
+    // run of property changes (loading a form sets dozens) draws it once.
+    bool drawPending_ = false;
+    void EnsureDrawn() const;
+    void Draw();
 };
