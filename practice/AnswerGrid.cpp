@@ -19,11 +19,14 @@ AnswerGrid::AnswerGrid(QWidget* parent) : QTableView(parent), model_(this) {
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Like the grid it stands in for, a scroll bar shows only when the rows
+    // do not fit; the columns leave room for it either way.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setTabKeyNavigation(false);
     // A number is shown whole or not at all, never as "1…".
     setTextElideMode(Qt::ElideNone);
     setWordWrap(false);
+    setShowGrid(false); // drawn by paintEvent in the grid colour
     setMouseTracking(true);
     setCols(10);
     model_.setFont(font());
@@ -40,10 +43,6 @@ void AnswerGrid::applyPalette() {
     QPalette p = palette();
     p.setColor(QPalette::Base, VbColor(backColorBkg_));
     p.setColor(QPalette::Window, VbColor(backColorBkg_));
-    // The view draws its grid lines in the palette's Mid colour; a style
-    // sheet would do the same but makes every later paint of the view and
-    // its scroll bar go through the (slow) style-sheet style.
-    p.setColor(QPalette::Mid, VbColor(gridColor_));
     setPalette(p);
 }
 
@@ -130,7 +129,7 @@ void AnswerGrid::setGridColor(std::uint32_t colour) {
     if (colour == gridColor_)
         return;
     gridColor_ = colour;
-    applyPalette();
+    viewport()->update();
 }
 
 void AnswerGrid::setBackColorBkg(std::uint32_t colour) {
@@ -188,15 +187,43 @@ void AnswerGrid::keyPressEvent(QKeyEvent* event) {
 
 void AnswerGrid::paintEvent(QPaintEvent* event) {
     QTableView::paintEvent(event);
-    if (!hasFocus() || Rows() == 0)
+    if (Rows() == 0 || Cols() == 0)
+        return;
+    QPainter p(viewport());
+    drawGridLines(p);
+    if (!hasFocus())
         return;
     // A dotted outline marks the current cell while the grid has the focus.
     const QRect r = visualRect(model_.index(row_, col_)).adjusted(1, 1, -2, -2);
     if (!r.isValid())
         return;
-    QPainter p(viewport());
     QPen pen(Qt::black);
     pen.setStyle(Qt::DotLine);
     p.setPen(pen);
     p.drawRect(r);
+}
+
+void AnswerGrid::drawGridLines(QPainter& p) const {
+    // The view's own grid takes its colour from the style, which each style
+    // derives differently; the sheet's grid has a colour of its own. A line
+    // closes each cell on its right and at its bottom.
+    const QColor colour = VbColor(gridColor_);
+    const int height = viewport()->height();
+    const int width = viewport()->width();
+    const int lastCol = Cols() - 1;
+    const int right = qMin(width, columnViewportPosition(lastCol) + columnWidth(lastCol));
+    int firstRow = rowAt(0);
+    int lastRow = rowAt(height - 1);
+    if (firstRow < 0)
+        return;
+    if (lastRow < 0)
+        lastRow = Rows() - 1;
+    const int bottom = qMin(height, rowViewportPosition(lastRow) + rowHeight(lastRow));
+    for (int c = 0; c <= lastCol; ++c) {
+        const int x = columnViewportPosition(c) + columnWidth(c) - 1;
+        if (x >= 0 && x < width)
+            p.fillRect(x, 0, 1, bottom, colour);
+    }
+    for (int r = firstRow; r <= lastRow; ++r)
+        p.fillRect(0, rowViewportPosition(r) + rowHeight(r) - 1, right, 1, colour);
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QTableView>
+
+class QPainter;
 #include <cstdint>
 
 #include "AnswerGridModel.h"
@@ -77,6 +79,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void drawGridLines(QPainter& p) const;
     void changeEvent(QEvent* event) override;
 
 private:

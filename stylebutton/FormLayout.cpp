@@ -8,8 +8,8 @@
 
 namespace {
 
-bool IsKey(const QString& a, const char* b) {
-    return a.compare(QLatin1String(b), Qt::CaseInsensitive) == 0;
+bool IsKey(QStringView a, const char* b) {
+    return a.compare(QLatin1StringView(b), Qt::CaseInsensitive) == 0;
 }
 
 bool Fail(QString* error, int line, const QString& message) {
@@ -18,34 +18,40 @@ bool Fail(QString* error, int line, const QString& message) {
     return false;
 }
 
+// The first space-separated word of a trimmed line.
+QStringView FirstWord(QStringView line) {
+    const qsizetype space = line.indexOf(QLatin1Char(' '));
+    return space < 0 ? line : line.left(space);
+}
+
 // "cmdK(1)" -> name cmdK, index 1; "cmdNext" -> index -1.
-bool SplitName(const QString& text, QString& name, int& index) {
+bool SplitName(QStringView text, QString& name, int& index) {
     const qsizetype open = text.indexOf(QLatin1Char('('));
     if (open < 0) {
-        name = text;
+        name = text.toString();
         index = -1;
         return !name.isEmpty();
     }
     if (!text.endsWith(QLatin1Char(')')))
         return false;
-    name = text.left(open).trimmed();
+    name = text.left(open).trimmed().toString();
     bool ok = false;
     index = text.mid(open + 1, text.size() - open - 2).trimmed().toInt(&ok);
     return ok && index >= 0 && !name.isEmpty();
 }
 
-bool ParseAssignment(const QString& line, QString& key, PropertyValue& value, QString& why) {
+bool ParseAssignment(QStringView line, QString& key, PropertyValue& value, QString& why) {
     const qsizetype eq = line.indexOf(QLatin1Char('='));
     if (eq < 0) {
         why = QStringLiteral("expected 'Key = value'");
         return false;
     }
-    key = line.left(eq).trimmed();
+    key = line.left(eq).trimmed().toString();
     if (key.isEmpty()) {
         why = QStringLiteral("key missing");
         return false;
     }
-    const QStringView rest = QStringView(line).mid(eq + 1);
+    const QStringView rest = line.mid(eq + 1);
     qsizetype pos = 0;
     auto parsed = PropertyText::Parse(rest, pos, &why);
     if (!parsed)
@@ -59,42 +65,67 @@ bool ParseAssignment(const QString& line, QString& key, PropertyValue& value, QS
     return true;
 }
 
+// The keys a button entry keeps outside its property bag.
+enum class EntryKey { Other, Left, Top, Width, Height, Container, Visible };
+
+EntryKey ClassifyKey(QStringView key) {
+    static constexpr std::pair<const char*, EntryKey> kKeys[] = {
+        {"Left", EntryKey::Left},           {"Top", EntryKey::Top},
+        {"Width", EntryKey::Width},         {"Height", EntryKey::Height},
+        {"Container", EntryKey::Container}, {"Visible", EntryKey::Visible}};
+    for (const auto& [name, kind] : kKeys) {
+        if (IsKey(key, name))
+            return kind;
+    }
+    return EntryKey::Other;
+}
+
 } // namespace
 
+// A layout is read at every start of its window, so the text is walked as
+// views into the one string rather than copied line by line.
 std::optional<FormLayout> FormLayout::Parse(const QString& text, QString* error) {
     FormLayout layout;
     ButtonEntry* current = nullptr;
-    const QStringList lines = text.split(QLatin1Char('\n'));
-    for (int i = 0; i < lines.size(); ++i) {
-        const int lineNo = i + 1;
-        const QString line = lines[i].trimmed();
+    int lineNo = 0;
+    const QStringView all(text);
+    qsizetype from = 0;
+    while (from <= all.size()) {
+        qsizetype to = all.indexOf(QLatin1Char('\n'), from);
+        if (to < 0)
+            to = all.size();
+        const QStringView line = all.mid(from, to - from).trimmed();
+        from = to + 1;
+        ++lineNo;
         if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
             continue;
-        const QString first = line.section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty);
+        const QStringView first = FirstWord(line);
+        const bool assignment = line.contains(QLatin1Char('='));
 
-        if (IsKey(first, "Form") && !line.contains(QLatin1Char('='))) {
+        if (!assignment && IsKey(first, "Form")) {
             if (current) {
                 Fail(error, lineNo, QStringLiteral("Form inside a button"));
                 return std::nullopt;
             }
-            layout.formName = line.mid(first.size()).trimmed();
+            layout.formName = line.mid(first.size()).trimmed().toString();
             continue;
         }
-        if (IsKey(first, "Begin") && !line.contains(QLatin1Char('='))) {
+        if (!assignment && IsKey(first, "Begin")) {
             if (current) {
                 Fail(error, lineNo, QStringLiteral("Begin before the End of the last button"));
                 return std::nullopt;
             }
-            const QString rest = line.mid(first.size()).trimmed();
-            const QString type = rest.section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty);
+            const QStringView rest = line.mid(first.size()).trimmed();
+            const QStringView type = FirstWord(rest);
             if (!IsKey(type, "StyleButton")) {
                 Fail(error, lineNo, QStringLiteral("only StyleButton can be stored"));
                 return std::nullopt;
             }
             ButtonEntry entry;
-            const QString nameText = rest.mid(type.size()).trimmed();
+            const QStringView nameText = rest.mid(type.size()).trimmed();
             if (!SplitName(nameText, entry.name, entry.index)) {
-                Fail(error, lineNo, QStringLiteral("bad button name '%1'").arg(nameText));
+                Fail(error, lineNo,
+                     QStringLiteral("bad button name '%1'").arg(nameText.toString()));
                 return std::nullopt;
             }
             if (layout.Find(entry.name, entry.index)) {
@@ -105,7 +136,7 @@ std::optional<FormLayout> FormLayout::Parse(const QString& text, QString* error)
             current = &layout.buttons.last();
             continue;
         }
-        if (IsKey(first, "End") && line.size() == first.size()) {
+        if (line.size() == first.size() && IsKey(first, "End")) {
             if (!current) {
                 Fail(error, lineNo, QStringLiteral("End without Begin"));
                 return std::nullopt;
@@ -124,42 +155,48 @@ std::optional<FormLayout> FormLayout::Parse(const QString& text, QString* error)
             layout.formProperties.Set(key, value);
             continue;
         }
-        const bool geometry =
-            IsKey(key, "Left") || IsKey(key, "Top") || IsKey(key, "Width") || IsKey(key, "Height");
-        if (geometry) {
+        switch (const EntryKey kind = ClassifyKey(key)) {
+        case EntryKey::Left:
+        case EntryKey::Top:
+        case EntryKey::Width:
+        case EntryKey::Height: {
             const auto* number = std::get_if<std::int32_t>(&value);
             if (!number) {
                 Fail(error, lineNo, QStringLiteral("%1 needs a whole number of twips").arg(key));
                 return std::nullopt;
             }
-            if (IsKey(key, "Left"))
-                current->left = *number;
-            else if (IsKey(key, "Top"))
-                current->top = *number;
-            else if (IsKey(key, "Width"))
-                current->width = *number;
-            else
-                current->height = *number;
-        } else if (IsKey(key, "Container")) {
+            int& field = kind == EntryKey::Left    ? current->left
+                         : kind == EntryKey::Top   ? current->top
+                         : kind == EntryKey::Width ? current->width
+                                                   : current->height;
+            field = *number;
+            break;
+        }
+        case EntryKey::Container: {
             const auto* name = std::get_if<QString>(&value);
             if (!name) {
                 Fail(error, lineNo, QStringLiteral("Container needs the name of a frame"));
                 return std::nullopt;
             }
             current->container = *name;
-        } else if (IsKey(key, "Visible")) {
+            break;
+        }
+        case EntryKey::Visible: {
             const auto* flag = std::get_if<bool>(&value);
             if (!flag) {
                 Fail(error, lineNo, QStringLiteral("Visible needs True or False"));
                 return std::nullopt;
             }
             current->visible = *flag;
-        } else {
+            break;
+        }
+        case EntryKey::Other:
             current->properties.Set(key, value);
+            break;
         }
     }
     if (current) {
-        Fail(error, int(lines.size()), QStringLiteral("%1 has no End").arg(current->DisplayName()));
+        Fail(error, lineNo, QStringLiteral("%1 has no End").arg(current->DisplayName()));
         return std::nullopt;
     }
     return layout;

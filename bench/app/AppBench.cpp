@@ -12,8 +12,11 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QWindow>
 #include <benchmark/benchmark.h>
 #include <memory>
 
@@ -64,10 +67,18 @@ GeneratedBank& bigBank() {
     return bank;
 }
 
-// Shown means on screen and painted: the whole window is painted at once.
+// Shown means on screen and painted: the window has been exposed, which
+// paints it whole, and the updates that showing posted have run. Waiting
+// sleeps on the event queue; a timer wakes it should no event come.
 void showAndPaint(QWidget* w) {
     w->show();
-    w->repaint();
+    QWindow* window = w->windowHandle();
+    QTimer wake;
+    wake.start(50);
+    QElapsedTimer waited;
+    waited.start();
+    while (!window->isExposed() && waited.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     QCoreApplication::processEvents();
 }
 

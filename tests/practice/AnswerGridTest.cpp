@@ -1,7 +1,10 @@
 #include "AnswerGrid.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QHeaderView>
+#include <QImage>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -99,4 +102,44 @@ TEST(AnswerGrid, ColumnWidthsAreGivenInTwips) {
     dg.setColWidth(0, 372);
     EXPECT_EQ(dg.columnWidth(0), 25); // 24.8 pixels
     EXPECT_EQ(dg.ColWidth(0), 375);
+}
+
+TEST(AnswerGrid, GridLinesAreDrawnInTheGridColour) {
+    AnswerGrid dg;
+    dg.resize(200, 100);
+    dg.setRows(2);
+    dg.setCols(2);
+    dg.setColWidth(0, 600); // 40 pixels
+    dg.setColWidth(1, 600);
+    dg.verticalHeader()->setDefaultSectionSize(20);
+    dg.setGridColor(0x0000FF); // red, as 0x00BBGGRR
+    QImage shot = dg.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    // The line closing the first column is its last pixel column; the one
+    // closing the first row its last pixel row.
+    EXPECT_EQ(shot.pixel(39, 5), qRgb(0xFF, 0, 0));
+    EXPECT_EQ(shot.pixel(5, 19), qRgb(0xFF, 0, 0));
+    EXPECT_NE(shot.pixel(20, 10), qRgb(0xFF, 0, 0)); // inside a cell
+
+    dg.setGridColor(0x00FF00);
+    shot = dg.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shot.pixel(39, 5), qRgb(0, 0xFF, 0));
+}
+
+TEST(AnswerGrid, TheScrollBarShowsOnlyWhenTheRowsDoNotFit) {
+    AnswerGrid dg;
+    dg.resize(270, 110);
+    dg.verticalHeader()->setDefaultSectionSize(22);
+    dg.setRows(1);
+    dg.show();
+    // The layout the view would run from a zero timer; the scroll bar is
+    // shown or hidden by a queued call.
+    dg.doItemsLayout();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(dg.verticalScrollBar()->isVisible());
+    dg.setRows(40);
+    dg.doItemsLayout();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(dg.verticalScrollBar()->isVisible());
+    dg.setTopRow(10);
+    EXPECT_EQ(dg.TopRow(), 10);
 }

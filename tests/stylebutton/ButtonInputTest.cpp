@@ -112,3 +112,14 @@ TEST(ButtonInput, PaintCopiesTheSurface) {
     const QImage shot = s.button->grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(shot, s.button->Surface().Image());
 }
+
+TEST(ButtonInput, AChangeIsDrawnByTheNextPaint) {
+    Shown s;
+    s.button->setCaption("A");
+    const QImage before = s.button->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    // No events run between the change and the paint.
+    s.button->setCaption("B");
+    const QImage after = s.button->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_NE(after, before);
+    EXPECT_EQ(after, s.button->Surface().Image());
+}
