@@ -18,7 +18,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -129,11 +128,11 @@ void frmMain::createControls() {
     setWindowTitle(kCaption);
     setFont(AppFonts::song(10.5));
     setFixedSize(kWidthTwips / 15, kHeightTwips / 15);
-    fraC = new QGroupBox(this);
+    fraC = new FrameBox(QString(), this);
     fraC->setObjectName(QStringLiteral("fraC"));
     fraC->setGeometry(Layout::fraC);
 
-    fraT = new QGroupBox(QStringLiteral("计时"), this);
+    fraT = new FrameBox(QStringLiteral("计时"), this);
     fraT->setGeometry(Layout::fraT);
     const QFont clockFont = AppFonts::song(15, true);
     lblHour = label(fraT, QStringLiteral("00"), QRect(10, 22, 28, 32));
@@ -150,7 +149,7 @@ void frmMain::createControls() {
     Image2->setGeometry(Layout::Image2);
     Image2->setAlignment(Qt::AlignCenter);
 
-    fra = new QGroupBox(QStringLiteral("顺序练习"), this);
+    fra = new FrameBox(QStringLiteral("顺序练习"), this);
     fra->setObjectName(QStringLiteral("fra"));
     fra->setGeometry(Layout::fra);
     // Opaque, so the description panel behind it does not show through.
@@ -218,7 +217,7 @@ void frmMain::createControls() {
     lblFirstOK = label(this, QString(), QRect(606, 450, 278, 22));
     lblRE = label(this, QString(), QRect(606, 474, 278, 22));
 
-    fraDescr = new QGroupBox(QStringLiteral("软件说明"), this);
+    fraDescr = new FrameBox(QStringLiteral("软件说明"), this);
     fraDescr->setGeometry(Layout::fra);
     fraDescr->setAutoFillBackground(true);
     const QStringList descr = {kDescrIntro, kDescrFeatures, kDescrThanks};

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QTimer>
 #include <QWidget>
+
+#include "FrameBox.h"
 #include <array>
 #include <functional>
 #include <map>
@@ -17,7 +19,6 @@ class AnswerGrid;
 class QCheckBox;
 class QComboBox;
 class QFrame;
-class QGroupBox;
 class QLabel;
 class QRadioButton;
 class ShapeBox;
@@ -81,13 +82,13 @@ public:
         MsgBox;
 
     // Controls.
-    QGroupBox* fraC = nullptr;
+    FrameBox* fraC = nullptr;
     std::array<StyleButton*, 8> cmdK{};
     QComboBox* cboCar = nullptr;
-    QGroupBox* fraT = nullptr;
+    FrameBox* fraT = nullptr;
     QLabel *lblHour = nullptr, *lblMinute = nullptr, *lblSecond = nullptr;
     QLabel *lbl1 = nullptr, *lbl2 = nullptr;
-    QGroupBox* fra = nullptr;
+    FrameBox* fra = nullptr;
     QLabel* lblPaper = nullptr;
     QLabel* imgPaper = nullptr;
     QLabel* lblAn = nullptr;
@@ -112,7 +113,7 @@ public:
     ShapeBox* shpBk = nullptr;
     std::map<QString, QPixmap> img; // image list: "HideAn", "ShowAn", "Logo"
     QLabel *lblRE = nullptr, *lblFirstOK = nullptr;
-    QGroupBox* fraDescr = nullptr;
+    FrameBox* fraDescr = nullptr;
     std::array<QLabel*, 3> lblDescr{};
     QLabel *Image1 = nullptr, *Image2 = nullptr;
     QTimer tmrAd;

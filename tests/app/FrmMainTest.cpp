@@ -9,7 +9,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetrics>
-#include <QGroupBox>
 #include <QLabel>
 #include <QSet>
 #include <QTest>
