@@ -46,23 +46,20 @@ void RecordPaper(PaperRecord& record, const Recordset& rs) {
 }
 
 void RecordPaper(PaperRecord& record, const Recordset& rs, const PaperColumns& c) {
-    const QVariant question = rs.field(c.question);
-    const QVariant answer = rs.field(c.answertrue);
-    if (question.isNull() || answer.isNull())
-        throw StoreError("题目 " + rs.field(c.id).toString().toStdString() + " 缺少题干或答案。");
-    PaperRecord r;
-    r.id = qint32(rs.field(c.id).toLongLong());
-    r.question = question.toString();
-    r.an1 = rs.field(c.an[0]).toString();
-    r.an2 = rs.field(c.an[1]).toString();
-    r.an3 = rs.field(c.an[2]).toString();
-    r.an4 = rs.field(c.an[3]).toString();
-    r.bChoice = rs.field(c.type).toLongLong() == 1;
-    r.answerIndex = qint16(answer.toLongLong() - 1);
-    r.ImageUrl = rs.field(c.imageUrl).toString();
-    r.userAnswer = -1;
-    r.bFirst = true;
-    record = std::move(r);
+    if (rs.isNull(c.question) || rs.isNull(c.answertrue))
+        throw StoreError("题目 " + rs.text(c.id).toStdString() + " 缺少题干或答案。");
+    // Filled in place: a load sets every field of every question.
+    record.id = qint32(rs.integer(c.id));
+    record.question = rs.text(c.question);
+    record.an1 = rs.text(c.an[0]);
+    record.an2 = rs.text(c.an[1]);
+    record.an3 = rs.text(c.an[2]);
+    record.an4 = rs.text(c.an[3]);
+    record.bChoice = rs.integer(c.type) == 1;
+    record.answerIndex = qint16(rs.integer(c.answertrue) - 1);
+    record.ImageUrl = rs.text(c.imageUrl);
+    record.userAnswer = -1;
+    record.bFirst = true;
 }
 
 } // namespace PaperQuery

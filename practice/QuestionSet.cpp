@@ -5,11 +5,28 @@
 #include "PaperQuery.h"
 #include "Recordset.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <random>
 
 namespace {
+
+// The numbers of the answer sheet, made once: a load writes one into every
+// cell, and a copy of a shared string costs no allocation.
+QString NumberText(qint32 n) {
+    static std::vector<QString> texts;
+    constexpr qint32 kCached = 1 << 16;
+    if (n < 0 || n >= kCached)
+        return QString::number(n);
+    if (size_t(n) >= texts.size()) {
+        const size_t from = texts.size();
+        texts.resize(std::min(std::max(size_t(n) + 1, from * 2), size_t(kCached)));
+        for (size_t k = from; k < texts.size(); ++k)
+            texts[k] = QString::number(qint64(k));
+    }
+    return texts[size_t(n)];
+}
 
 std::function<float()> clockSeededUniform() {
     // Seeded once from the clock and the system's entropy: reseeding from the
@@ -69,7 +86,7 @@ void QuestionSet::SetCurPaper(AnswerGrid& dg, qint32 sequeue) const {
         return;
     dg.setRow((sequeue - 1) / 10);
     dg.setCol((sequeue - 1) % 10);
-    dg.setText(QString::number(sequeue));
+    dg.setText(NumberText(sequeue));
 }
 
 qint32 QuestionSet::GetCurPaper(const AnswerGrid& dg) const {

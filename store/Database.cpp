@@ -101,6 +101,9 @@ bool Database::openWith(const QString& path, const QByteArray& keyLiteral, int f
             sqlite3_close_v2(db);
         return false;
     };
+    // One thread uses a connection at a time, so the engine need not lock
+    // around every call; reading a question set makes hundreds of thousands.
+    flags |= SQLITE_OPEN_NOMUTEX;
     if (sqlite3_open_v2(path.toUtf8().constData(), &db, flags, nullptr) != SQLITE_OK)
         return failWith(db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("无法打开"));
     const QByteArray keySql = "PRAGMA key=" + keyLiteral;
@@ -157,7 +160,10 @@ Recordset Database::openRecordset(const QString& sql) {
     const auto run = [this](const QString& native) { return readAll(db_, native); };
     const JetDialect::Prepared p = JetDialect::prepare(sql, run);
     Recordset rows = readAll(db_, p.sql);
-    return p.top >= 0 ? JetDialect::cutTop(rows, p) : rows;
+    // Returned as it is (moved, not copied) unless TOP cuts it.
+    if (p.top >= 0)
+        return JetDialect::cutTop(rows, p);
+    return rows;
 }
 
 void Database::execute(const QString& sql) {

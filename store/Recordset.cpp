@@ -136,6 +136,20 @@ QVariant Recordset::field(const QString& name) const {
     return field(fieldIndexOrThrow(name));
 }
 
+QString Recordset::text(int index) const {
+    const Cell& c = current(index);
+    if (c.kind == Kind::Text || c.kind == Kind::Blob)
+        return QString::fromUtf8(bytes_.data() + c.value, c.bytes);
+    return c.kind == Kind::Null ? QString() : field(index).toString();
+}
+
+qint64 Recordset::integer(int index) const {
+    const Cell& c = current(index);
+    if (c.kind == Kind::Integer)
+        return c.value;
+    return c.kind == Kind::Null ? 0 : field(index).toLongLong();
+}
+
 bool Recordset::isNull(int index) const {
     return current(index).kind == Kind::Null;
 }

@@ -45,6 +45,11 @@ public:
     QVariant field(const QString& name) const;
     bool isNull(int index) const;
     bool isNull(const QString& name) const { return isNull(fieldIndexOrThrow(name)); }
+    // The field as text (empty for Null) or as a whole number (0 for Null or
+    // text that is not one), without the QVariant between: a question set
+    // reads some ten fields of every question.
+    QString text(int index) const;
+    qint64 integer(int index) const;
     // Position of a field by name (case-insensitive), -1 when absent.
     int fieldIndex(const QString& name) const;
     int fieldIndexOrThrow(const QString& name) const;

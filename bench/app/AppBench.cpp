@@ -5,6 +5,7 @@
 #include "BankWriter.h"
 #include "BenchMain.h"
 #include "Mod.h"
+#include "RatioReporter.h"
 #include "StoreKey.h"
 #include "frmMain.h"
 
@@ -168,5 +169,8 @@ BENCHMARK(BM_InitPaper_Random)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    return RunBenchmarks(argc, argv);
+    RatioReporter reporter("Against the floors of the same run:",
+                           {{"BM_StartUp_frmMain", "BM_StartUp_BareMainWindow", 2},
+                            {"BM_InitPaper_Random", "BM_InitPaper_RawQuery", 3}});
+    return RunBenchmarks(argc, argv, &reporter);
 }

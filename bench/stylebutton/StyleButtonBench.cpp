@@ -4,6 +4,7 @@
 // stay under 50 microseconds.
 #include "BenchMain.h"
 #include "DrawSurface.h"
+#include "RatioReporter.h"
 #include "StyleButton.h"
 
 #include <QApplication>
@@ -77,38 +78,19 @@ void BM_Redraw_75x25(benchmark::State& state) {
 BENCHMARK(BM_Redraw_75x25);
 
 // Prints each measurement as a multiple of the plain fill of its surface.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration)
-                nanos_[run.benchmark_name()] = run.GetAdjustedRealTime();
-        }
-    }
-    void Finalize() override {
-        ConsoleReporter::Finalize();
-        auto ratio = [this](const std::string& name, const std::string& floor) {
-            if (nanos_.count(name) && nanos_.count(floor) && nanos_[floor] > 0)
-                std::printf("%-30s %10.0f ns = %6.1f x %s (%.0f ns)\n", name.c_str(), nanos_[name],
-                            nanos_[name] / nanos_[floor], floor.c_str(), nanos_[floor]);
-        };
-        std::printf("\nAgainst the plain fill of the same surface:\n");
-        for (const char* arg : {"0", "1", "2"})
-            ratio(std::string("BM_DrawGradient_200x40/") + arg, "BM_Fill_200x40");
-        ratio("BM_Redraw_75x25", "BM_Fill_75x25");
-        if (nanos_.count("BM_Redraw_75x25"))
-            std::printf("Redraw of a 75 x 25 button: %.1f us (goal: under 50 us)\n",
-                        nanos_["BM_Redraw_75x25"] / 1000.0);
-    }
-
-private:
-    std::map<std::string, double> nanos_;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
-    RatioReporter reporter;
+    RatioReporter reporter("Against the plain fill of the same surface:",
+                           {{"BM_DrawGradient_200x40/0", "BM_Fill_200x40"},
+                            {"BM_DrawGradient_200x40/1", "BM_Fill_200x40"},
+                            {"BM_DrawGradient_200x40/2", "BM_Fill_200x40"},
+                            {"BM_Redraw_75x25", "BM_Fill_75x25"}},
+                           [](const std::map<std::string, double>& nanos) {
+                               if (const auto it = nanos.find("BM_Redraw_75x25"); it != nanos.end())
+                                   std::printf(
+                                       "Redraw of a 75 x 25 button: %.1f us (goal: under 50 us)\n",
+                                       it->second / 1000.0);
+                           });
     return RunBenchmarks(argc, argv, &reporter);
 }
