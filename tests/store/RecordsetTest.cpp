@@ -47,3 +47,18 @@ TEST(Recordset, EndOfFileAndEmptyResults) {
     EXPECT_THROW(empty.moveLast(), StoreError);
     EXPECT_THROW(empty.field(0), StoreError);
 }
+
+TEST(Recordset, TextAndWholeNumbersReadEveryKindOfCell) {
+    Recordset rs({"n", "t", "d", "nul", "digits"}, {42LL, "题目 ü", 2.5, QVariant(), "7"});
+    EXPECT_EQ(rs.text(0), "42");
+    EXPECT_EQ(rs.text(1), "题目 ü");
+    EXPECT_EQ(rs.text(2), "2.5");
+    EXPECT_EQ(rs.text(3), QString());
+    EXPECT_EQ(rs.integer(0), 42);
+    EXPECT_EQ(rs.integer(3), 0);
+    EXPECT_EQ(rs.integer(4), 7); // a number stored as text
+    EXPECT_EQ(rs.integer(1), 0);
+    EXPECT_THROW(rs.text(5), StoreError);
+    rs.moveNext();
+    EXPECT_THROW(rs.integer(0), StoreError); // past the last row
+}
