@@ -4,12 +4,16 @@
 
 #include <QPainter>
 
-FrameBox::FrameBox(const QString& title, QWidget* parent) : QWidget(parent), title_(title) {}
+FrameBox::FrameBox(const QString& title, QWidget* parent) : QWidget(parent), title_(title) {
+    // A screen reader names the group after its caption.
+    setAccessibleName(title_);
+}
 
 void FrameBox::setTitle(const QString& title) {
     if (title == title_)
         return;
     title_ = title;
+    setAccessibleName(title_);
     update();
 }
 

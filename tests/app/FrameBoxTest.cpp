@@ -75,6 +75,7 @@ TEST(FrameBox, TheCaptionCutsTheTopEdge) {
             navy += s.pixel(x, y) == qRgb(0, 0, 0x80);
     EXPECT_GT(navy, 10);
 
+    EXPECT_EQ(f.box.accessibleName(), "计时");
     f.box.setTitle(QString());
     EXPECT_EQ(f.shot().pixel(g.caption.left() + 2, g.lineY), shadowColour());
 }
