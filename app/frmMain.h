@@ -5,14 +5,13 @@
 #include <QString>
 #include <QTimer>
 #include <QWidget>
-
-#include "FrameBox.h"
 #include <array>
 #include <functional>
 #include <map>
 #include <optional>
 
 #include "FormButtons.h"
+#include "FrameBox.h"
 #include "QuestionSet.h"
 
 class AnswerGrid;

@@ -1,11 +1,11 @@
 #pragma once
 
 #include <QTableView>
-
-class QPainter;
 #include <cstdint>
 
 #include "AnswerGridModel.h"
+
+class QPainter;
 
 // The answer sheet: a grid of numbered cells with a current cell, a top
 // visible row, per-cell colours and strike-through, and a switch that holds
