@@ -18,7 +18,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -122,7 +121,10 @@ frmMain::frmMain(const QString& programFolder, QWidget* parent) : QWidget(parent
     loaded_ = Form_Load();
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain() {
+    // The store is the window's from start-up to the end.
+    Mod::db.close();
+}
 
 void frmMain::createControls() {
     setWindowTitle(kCaption);
@@ -195,7 +197,7 @@ void frmMain::createControls() {
     dg->setGeometry(Layout::dg);
     QFont gridFont = AppFonts::song(7.5);
     dg->setFont(gridFont);
-    dg->verticalHeader()->setDefaultSectionSize(22);
+    dg->setRowHeight(22);
 
     shpCur = new ShapeBox(this);
     shpCur->setGeometry(606, 380, 14, 14);

@@ -2,19 +2,17 @@
 
 #include "VbColor.h"
 
-#include <QHeaderView>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
 
-AnswerGrid::AnswerGrid(QWidget* parent) : QTableView(parent), model_(this) {
+namespace {
+constexpr int kDefaultColumnWidth = 64; // 960 twips
+} // namespace
+
+AnswerGrid::AnswerGrid(QWidget* parent) : QAbstractItemView(parent), model_(this) {
     setModel(&model_);
-    horizontalHeader()->hide();
-    verticalHeader()->hide();
-    horizontalHeader()->setMinimumSectionSize(1);
-    verticalHeader()->setMinimumSectionSize(1);
-    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     setSelectionMode(QAbstractItemView::NoSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
@@ -23,10 +21,6 @@ AnswerGrid::AnswerGrid(QWidget* parent) : QTableView(parent), model_(this) {
     // do not fit; the columns leave room for it either way.
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setTabKeyNavigation(false);
-    // A number is shown whole or not at all, never as "1…".
-    setTextElideMode(Qt::ElideNone);
-    setWordWrap(false);
-    setShowGrid(false); // drawn by paintEvent in the grid colour
     setMouseTracking(true);
     setCols(10);
     model_.setFont(font());
@@ -34,7 +28,7 @@ AnswerGrid::AnswerGrid(QWidget* parent) : QTableView(parent), model_(this) {
 }
 
 void AnswerGrid::changeEvent(QEvent* event) {
-    QTableView::changeEvent(event);
+    QAbstractItemView::changeEvent(event);
     if (event->type() == QEvent::FontChange)
         model_.setFont(font());
 }
@@ -51,11 +45,16 @@ void AnswerGrid::setRows(int rows) {
     row_ = qBound(0, row_, qMax(0, rows - 1));
     if (rows == 0)
         row_ = 0;
+    // The scroll range follows at once, so that a top row set right after
+    // a load is not cut to the range of the rows before it.
+    updateGeometries();
 }
 
 void AnswerGrid::setCols(int cols) {
     model_.setCols(cols);
     col_ = qBound(0, col_, qMax(0, cols - 1));
+    colWidths_.resize(size_t(qMax(0, cols)), kDefaultColumnWidth);
+    viewport()->update();
 }
 
 void AnswerGrid::setRow(int row) {
@@ -116,7 +115,7 @@ bool AnswerGrid::RowIsVisible(int row) const {
     if (row < 0 || row >= Rows())
         return false;
     const int y = rowViewportPosition(row);
-    return y >= 0 && y + rowHeight(row) <= viewport()->height();
+    return y >= 0 && y + rowHeight_ <= viewport()->height();
 }
 
 void AnswerGrid::setRedraw(bool on) {
@@ -140,12 +139,135 @@ void AnswerGrid::setBackColorBkg(std::uint32_t colour) {
 }
 
 void AnswerGrid::setColWidth(int col, int twips) {
-    if (col >= 0 && col < Cols())
-        setColumnWidth(col, qRound(twips / 15.0));
+    setColumnWidth(col, qRound(twips / 15.0));
 }
 
 int AnswerGrid::ColWidth(int col) const {
     return columnWidth(col) * 15;
+}
+
+int AnswerGrid::rowHeight(int) const {
+    return rowHeight_;
+}
+
+void AnswerGrid::setRowHeight(int pixels) {
+    rowHeight_ = qMax(1, pixels);
+    updateGeometries();
+    viewport()->update();
+}
+
+int AnswerGrid::columnWidth(int col) const {
+    return col >= 0 && col < int(colWidths_.size()) ? colWidths_[size_t(col)] : 0;
+}
+
+void AnswerGrid::setColumnWidth(int col, int pixels) {
+    if (col < 0 || col >= int(colWidths_.size()))
+        return;
+    colWidths_[size_t(col)] = qMax(0, pixels);
+    viewport()->update();
+}
+
+int AnswerGrid::rowViewportPosition(int row) const {
+    return (row - TopRow()) * rowHeight_;
+}
+
+int AnswerGrid::columnViewportPosition(int col) const {
+    int x = 0;
+    for (int c = 0; c < col && c < int(colWidths_.size()); ++c)
+        x += colWidths_[size_t(c)];
+    return x;
+}
+
+int AnswerGrid::rowAt(int y) const {
+    if (y < 0)
+        return -1;
+    const int row = TopRow() + y / rowHeight_;
+    return row < Rows() ? row : -1;
+}
+
+int AnswerGrid::columnAt(int x) const {
+    if (x < 0)
+        return -1;
+    for (int c = 0; c < int(colWidths_.size()); ++c) {
+        x -= colWidths_[size_t(c)];
+        if (x < 0)
+            return c;
+    }
+    return -1;
+}
+
+QRect AnswerGrid::visualRect(const QModelIndex& index) const {
+    if (!index.isValid() || index.model() != &model_)
+        return {};
+    return QRect(columnViewportPosition(index.column()), rowViewportPosition(index.row()),
+                 columnWidth(index.column()), rowHeight_);
+}
+
+void AnswerGrid::scrollTo(const QModelIndex& index, ScrollHint hint) {
+    if (!index.isValid() || RowIsVisible(index.row()))
+        return;
+    const int fit = qMax(1, viewport()->height() / rowHeight_);
+    switch (hint) {
+    case PositionAtBottom:
+        setTopRow(index.row() - fit + 1);
+        break;
+    case PositionAtCenter:
+        setTopRow(index.row() - fit / 2);
+        break;
+    case EnsureVisible:
+        setTopRow(index.row() < TopRow() ? index.row() : index.row() - fit + 1);
+        break;
+    case PositionAtTop:
+        setTopRow(index.row());
+        break;
+    }
+}
+
+QModelIndex AnswerGrid::indexAt(const QPoint& point) const {
+    const int row = rowAt(point.y());
+    const int col = columnAt(point.x());
+    return row >= 0 && col >= 0 ? model_.index(row, col) : QModelIndex();
+}
+
+QModelIndex AnswerGrid::moveCursor(CursorAction, Qt::KeyboardModifiers) {
+    // The window moves through the questions; the sheet never moves itself.
+    return {};
+}
+
+int AnswerGrid::horizontalOffset() const {
+    return 0;
+}
+
+int AnswerGrid::verticalOffset() const {
+    return TopRow() * rowHeight_;
+}
+
+bool AnswerGrid::isIndexHidden(const QModelIndex&) const {
+    return false;
+}
+
+void AnswerGrid::setSelection(const QRect&, QItemSelectionModel::SelectionFlags) {
+    // Nothing is ever selected: the current cell is shown by its colour.
+}
+
+QRegion AnswerGrid::visualRegionForSelection(const QItemSelection&) const {
+    return {};
+}
+
+void AnswerGrid::updateGeometries() {
+    // One step of the scroll bar is one row; its end puts the last row at
+    // the bottom of the view.
+    const int fit = qMax(1, viewport()->height() / rowHeight_);
+    QScrollBar* bar = verticalScrollBar();
+    bar->setSingleStep(1);
+    bar->setPageStep(fit);
+    bar->setRange(0, qMax(0, Rows() - fit));
+    QAbstractItemView::updateGeometries();
+}
+
+void AnswerGrid::scrollContentsBy(int, int) {
+    // The scroll bar counts rows, not pixels.
+    viewport()->update();
 }
 
 void AnswerGrid::mousePressEvent(QMouseEvent* event) {
@@ -175,7 +297,7 @@ void AnswerGrid::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void AnswerGrid::mouseMoveEvent(QMouseEvent* event) {
-    QTableView::mouseMoveEvent(event);
+    QAbstractItemView::mouseMoveEvent(event);
     emit GridMouseMove();
 }
 
@@ -186,10 +308,27 @@ void AnswerGrid::keyPressEvent(QKeyEvent* event) {
 }
 
 void AnswerGrid::paintEvent(QPaintEvent* event) {
-    QTableView::paintEvent(event);
     if (Rows() == 0 || Cols() == 0)
         return;
     QPainter p(viewport());
+    const QRect area = event->rect();
+    const int firstRow = rowAt(area.top());
+    if (firstRow >= 0) {
+        int lastRow = rowAt(area.bottom());
+        if (lastRow < 0)
+            lastRow = Rows() - 1;
+        QFont struck = font();
+        struck.setStrikeOut(true);
+        for (int r = firstRow; r <= lastRow; ++r) {
+            for (int c = 0; c < Cols(); ++c) {
+                const int x = columnViewportPosition(c);
+                if (x > area.right())
+                    break;
+                if (x + columnWidth(c) > area.left())
+                    drawCell(p, r, c, font(), struck);
+            }
+        }
+    }
     drawGridLines(p);
     if (!hasFocus())
         return;
@@ -201,6 +340,24 @@ void AnswerGrid::paintEvent(QPaintEvent* event) {
     pen.setStyle(Qt::DotLine);
     p.setPen(pen);
     p.drawRect(r);
+}
+
+void AnswerGrid::drawCell(QPainter& p, int row, int col, const QFont& plain,
+                          const QFont& struck) const {
+    const AnswerGridModel::Cell& cell = model_.cell(row, col);
+    const QRect r(columnViewportPosition(col), rowViewportPosition(row), columnWidth(col),
+                  rowHeight_);
+    const std::uint32_t back =
+        cell.back == AnswerGridModel::kDefault ? model_.backColor() : cell.back;
+    p.fillRect(r, VbColor(back));
+    if (cell.text.isEmpty())
+        return;
+    const std::uint32_t fore =
+        cell.fore == AnswerGridModel::kDefault ? model_.foreColor() : cell.fore;
+    p.setPen(VbColor(fore));
+    p.setFont(cell.strike ? struck : plain);
+    // Centred in the cell without the line that closes it.
+    p.drawText(r.adjusted(0, 0, -1, -1), Qt::AlignCenter, cell.text);
 }
 
 void AnswerGrid::drawGridLines(QPainter& p) const {

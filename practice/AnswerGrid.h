@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QTableView>
+#include <QAbstractItemView>
 #include <cstdint>
+#include <vector>
 
 #include "AnswerGridModel.h"
 
@@ -11,7 +12,12 @@ class QPainter;
 // visible row, per-cell colours and strike-through, and a switch that holds
 // back repainting while many cells change. Clicking a cell raises LeaveCell
 // (before the current cell moves) and then Click.
-class AnswerGrid : public QTableView {
+//
+// It is an item view of its own rather than a table view: the sheet needs
+// neither header views (each a further item view with its own scroll bars)
+// nor a delegate, and it is on screen from the first moment of the program.
+// All rows are one height; the view scrolls a whole row at a time.
+class AnswerGrid : public QAbstractItemView {
     Q_OBJECT
 public:
     explicit AnswerGrid(QWidget* parent = nullptr);
@@ -62,6 +68,21 @@ public:
     void setColWidth(int col, int twips);
     int ColWidth(int col) const;
 
+    // The cells' geometry in pixels. Positions are in the viewport, so they
+    // move as the view scrolls; rowAt and columnAt give -1 outside the cells.
+    int rowHeight(int row = 0) const;
+    void setRowHeight(int pixels);
+    int columnWidth(int col) const;
+    void setColumnWidth(int col, int pixels);
+    int rowViewportPosition(int row) const;
+    int columnViewportPosition(int col) const;
+    int rowAt(int y) const;
+    int columnAt(int x) const;
+
+    QRect visualRect(const QModelIndex& index) const override;
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+    QModelIndex indexAt(const QPoint& point) const override;
+
     // Whether only a vertical scroll bar is in use.
     bool VerticalScrollBarOnly() const { return true; }
 
@@ -82,8 +103,20 @@ protected:
     void drawGridLines(QPainter& p) const;
     void changeEvent(QEvent* event) override;
 
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    int horizontalOffset() const override;
+    int verticalOffset() const override;
+    bool isIndexHidden(const QModelIndex& index) const override;
+    void setSelection(const QRect& rect, QItemSelectionModel::SelectionFlags flags) override;
+    QRegion visualRegionForSelection(const QItemSelection& selection) const override;
+    void updateGeometries() override;
+    void scrollContentsBy(int dx, int dy) override;
+
 private:
     void applyPalette();
+    void drawCell(QPainter& p, int row, int col, const QFont& plain, const QFont& struck) const;
+    std::vector<int> colWidths_;
+    int rowHeight_ = 16; // 240 twips
 
     AnswerGridModel model_;
     int row_ = 0;

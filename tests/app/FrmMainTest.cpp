@@ -148,6 +148,16 @@ TEST_F(MainWindow, ClosingStoresBothSettings) {
     EXPECT_EQ(storedParam("考试车型"), "B");
 }
 
+TEST_F(MainWindow, TheStoreStaysOpenUntilTheWindowGoes) {
+    auto w = open();
+    w->show();
+    w->close();
+    EXPECT_TRUE(Mod::db.isOpen()); // closing is not the end of the window
+    w.reset();
+    EXPECT_FALSE(Mod::db.isOpen());
+    EXPECT_EQ(storedParam("考试车型"), "C"); // and nothing was lost
+}
+
 TEST_F(MainWindow, WithoutItsBankTheWindowDoesNotLoad) {
     TestBank empty;
     frmMain w(empty.programFolder());

@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QFont>
-#include <QHeaderView>
 #include <QImage>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -61,7 +60,7 @@ TEST(AnswerGrid, RedrawOffHoldsBackRepaintsUntilSwitchedOn) {
 TEST(AnswerGrid, ScrollsByRowsAndTellsWhichRowsShow) {
     AnswerGrid dg;
     dg.resize(270, 110);
-    dg.verticalHeader()->setDefaultSectionSize(20);
+    dg.setRowHeight(20);
     dg.setRows(30);
     dg.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dg));
@@ -77,7 +76,7 @@ TEST(AnswerGrid, ScrollsByRowsAndTellsWhichRowsShow) {
 TEST(AnswerGrid, AClickLeavesTheOldCellMovesAndThenClicks) {
     AnswerGrid dg;
     dg.resize(270, 200);
-    dg.verticalHeader()->setDefaultSectionSize(20);
+    dg.setRowHeight(20);
     for (int c = 0; c < 10; ++c)
         dg.setColumnWidth(c, 25);
     dg.setRows(3);
@@ -111,7 +110,7 @@ TEST(AnswerGrid, GridLinesAreDrawnInTheGridColour) {
     dg.setCols(2);
     dg.setColWidth(0, 600); // 40 pixels
     dg.setColWidth(1, 600);
-    dg.verticalHeader()->setDefaultSectionSize(20);
+    dg.setRowHeight(20);
     dg.setGridColor(0x0000FF); // red, as 0x00BBGGRR
     QImage shot = dg.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     // The line closing the first column is its last pixel column; the one
@@ -128,7 +127,7 @@ TEST(AnswerGrid, GridLinesAreDrawnInTheGridColour) {
 TEST(AnswerGrid, TheScrollBarShowsOnlyWhenTheRowsDoNotFit) {
     AnswerGrid dg;
     dg.resize(270, 110);
-    dg.verticalHeader()->setDefaultSectionSize(22);
+    dg.setRowHeight(22);
     dg.setRows(1);
     dg.show();
     // The layout the view would run from a zero timer; the scroll bar is
@@ -142,4 +141,117 @@ TEST(AnswerGrid, TheScrollBarShowsOnlyWhenTheRowsDoNotFit) {
     EXPECT_TRUE(dg.verticalScrollBar()->isVisible());
     dg.setTopRow(10);
     EXPECT_EQ(dg.TopRow(), 10);
+}
+
+namespace {
+
+// A sheet of 3 columns of 40 pixels and rows of 20, shown in a viewport of
+// 120 x 60 (three whole rows).
+void shapeSmallSheet(AnswerGrid& dg, int rows) {
+    dg.setCols(3);
+    for (int c = 0; c < 3; ++c)
+        dg.setColWidth(c, 600);
+    dg.setRowHeight(20);
+    dg.setRows(rows);
+    dg.resize(120 + 2 * dg.frameWidth(), 60 + 2 * dg.frameWidth());
+    dg.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dg));
+    dg.doItemsLayout();
+}
+
+int countPixels(const QImage& image, const QRect& area, QRgb colour) {
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            n += image.pixel(x, y) == colour ? 1 : 0;
+    return n;
+}
+
+} // namespace
+
+TEST(AnswerGrid, EachCellIsFilledWithItsOwnBackgroundUpToItsGridLines) {
+    AnswerGrid dg;
+    shapeSmallSheet(dg, 2);
+    dg.setBackColor(0xFFFFFF);    // white cells
+    dg.setGridColor(0x000000);    // black lines
+    dg.setBackColorBkg(0x00FF00); // green beyond the cells
+    dg.setRow(1);
+    dg.setCol(2);
+    dg.setCellBackColor(0x80FFFF); // light yellow
+    dg.clearFocus();               // no dotted outline in the current cell
+    const QImage shot = dg.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(shot.size(), QSize(120, 60));
+    // Cell (1,2) spans x 80..119 and y 20..39; its last column and row are
+    // the grid lines.
+    EXPECT_EQ(countPixels(shot, QRect(80, 20, 39, 19), qRgb(0xFF, 0xFF, 0x80)), 39 * 19);
+    EXPECT_EQ(shot.pixel(119, 30), qRgb(0, 0, 0));
+    EXPECT_EQ(shot.pixel(100, 39), qRgb(0, 0, 0));
+    EXPECT_EQ(countPixels(shot, QRect(0, 0, 39, 19), qRgb(0xFF, 0xFF, 0xFF)), 39 * 19);
+    // Below the last row the sheet's own background shows, without lines.
+    EXPECT_EQ(countPixels(shot, QRect(0, 40, 120, 20), qRgb(0, 0xFF, 0)), 120 * 20);
+}
+
+TEST(AnswerGrid, TextIsCentredInItsCellInTheCellsColourAndStruckThroughWhenAsked) {
+    AnswerGrid dg;
+    shapeSmallSheet(dg, 1);
+    dg.setFont(QFont(dg.font().family(), 12));
+    dg.setBackColor(0xFFFFFF);
+    dg.setRow(0);
+    dg.setCol(1);
+    dg.setText("88");
+    dg.setCellForeColor(0x0000FF); // red
+    QImage plain = dg.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRect cell(40, 0, 39, 19);
+    const int red = countPixels(plain, cell, qRgb(0xFF, 0, 0));
+    EXPECT_GT(red, 0);
+    EXPECT_EQ(countPixels(plain, QRect(0, 0, 39, 19), qRgb(0xFF, 0, 0)), 0);
+    // Centred: as much ink left of the middle as right of it, give or take
+    // a pixel column of the glyphs.
+    int left = 0, right = 0;
+    for (int y = cell.top(); y <= cell.bottom(); ++y)
+        for (int x = cell.left(); x <= cell.right(); ++x)
+            if (plain.pixel(x, y) != qRgb(0xFF, 0xFF, 0xFF))
+                (x < cell.center().x() + 0.5 ? left : right) += 1;
+    EXPECT_NEAR(left, right, 2 * cell.height());
+
+    dg.setCellFontStrikeThrough(true);
+    const QImage struck = dg.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_GT(countPixels(struck, cell, qRgb(0xFF, 0, 0)), red);
+}
+
+TEST(AnswerGrid, PositionsFollowTheTopRow) {
+    AnswerGrid dg;
+    shapeSmallSheet(dg, 10);
+    dg.setTopRow(4);
+    EXPECT_EQ(dg.TopRow(), 4);
+    const QModelIndex cell = dg.model()->index(5, 2);
+    EXPECT_EQ(dg.visualRect(cell), QRect(80, 20, 40, 20));
+    EXPECT_EQ(dg.indexAt(QPoint(85, 25)), cell);
+    EXPECT_EQ(dg.rowAt(0), 4);
+    EXPECT_EQ(dg.columnAt(119), 2);
+    EXPECT_EQ(dg.columnAt(120), -1); // beyond the last column
+    EXPECT_FALSE(dg.indexAt(QPoint(125, 5)).isValid());
+    EXPECT_EQ(dg.rowViewportPosition(3), -20);
+    EXPECT_FALSE(dg.RowIsVisible(3));
+    EXPECT_TRUE(dg.RowIsVisible(6));
+    EXPECT_FALSE(dg.RowIsVisible(7));
+}
+
+TEST(AnswerGrid, TheLastRowCanBeBroughtToTheBottomButNoFurther) {
+    AnswerGrid dg;
+    shapeSmallSheet(dg, 10);
+    dg.setTopRow(9);
+    EXPECT_EQ(dg.TopRow(), 7); // rows 7, 8 and 9 fill the view
+    dg.scrollTo(dg.model()->index(1, 0));
+    EXPECT_EQ(dg.TopRow(), 1); // scrolled up just far enough
+    dg.scrollTo(dg.model()->index(5, 0));
+    EXPECT_EQ(dg.TopRow(), 3); // scrolled down just far enough
+    dg.scrollTo(dg.model()->index(4, 0));
+    EXPECT_EQ(dg.TopRow(), 3); // already in view
+    // A top row set right after a load counts the new rows at once.
+    dg.setRows(30);
+    dg.setTopRow(25);
+    EXPECT_EQ(dg.TopRow(), 25);
+    dg.setRows(2);
+    EXPECT_EQ(dg.TopRow(), 0);
 }
