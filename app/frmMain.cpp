@@ -154,8 +154,6 @@ void frmMain::createControls() {
     fra = new FrameBox(QStringLiteral("顺序练习"), this);
     fra->setObjectName(QStringLiteral("fra"));
     fra->setGeometry(Layout::fra);
-    // Opaque, so the description panel behind it does not show through.
-    fra->setAutoFillBackground(true);
     lblPaper = label(fra, QString(), Layout::lblPaper);
     lblPaper->setWordWrap(true);
     lblPaper->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -220,8 +218,9 @@ void frmMain::createControls() {
     lblRE = label(this, QString(), QRect(606, 474, 278, 22));
 
     fraDescr = new FrameBox(QStringLiteral("软件说明"), this);
+    // In the place of the question area; only one of the two is shown at a
+    // time, so neither needs to cover the other.
     fraDescr->setGeometry(Layout::fra);
-    fraDescr->setAutoFillBackground(true);
     const QStringList descr = {kDescrIntro, kDescrFeatures, kDescrThanks};
     const QRect descrRects[3] = {{14, 28, 440, 84}, {14, 120, 440, 260}, {14, 392, 440, 90}};
     for (size_t i = 0; i < 3; ++i) {
@@ -427,14 +426,17 @@ void frmMain::Exam(bool bExam) {
 }
 
 void frmMain::setDescriptionInFront(bool front) {
-    // The question area is hidden while the description covers it, so it is
-    // neither polished nor painted where nobody can see it.
+    // Whichever panel is behind is hidden as well, so it is neither polished
+    // nor painted where nobody can see it, and the one in front need not
+    // paint over it.
     if (front) {
+        fraDescr->show();
         fraDescr->raise();
         fra->hide();
     } else {
-        fraDescr->lower();
         fra->show();
+        fraDescr->lower();
+        fraDescr->hide();
     }
 }
 

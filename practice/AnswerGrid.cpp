@@ -22,6 +22,7 @@ AnswerGrid::AnswerGrid(QWidget* parent) : QAbstractItemView(parent), model_(this
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setTabKeyNavigation(false);
     setMouseTracking(true);
+    viewport()->setAutoFillBackground(false); // see paintEvent
     setCols(10);
     model_.setFont(font());
     applyPalette();
@@ -308,10 +309,20 @@ void AnswerGrid::keyPressEvent(QKeyEvent* event) {
 }
 
 void AnswerGrid::paintEvent(QPaintEvent* event) {
-    if (Rows() == 0 || Cols() == 0)
-        return;
     QPainter p(viewport());
     const QRect area = event->rect();
+    // Each cell paints itself whole; the sheet's background fills only what
+    // lies beyond the cells.
+    const int right = Cols() > 0 ? columnViewportPosition(Cols() - 1) + columnWidth(Cols() - 1) : 0;
+    const int bottom = Rows() > 0 ? rowViewportPosition(Rows() - 1) + rowHeight_ : 0;
+    QRegion beyond(area);
+    if (right > 0 && bottom > 0)
+        beyond -= QRect(0, 0, right, bottom);
+    const QBrush background = viewport()->palette().brush(viewport()->backgroundRole());
+    for (const QRect& r : beyond)
+        p.fillRect(r, background);
+    if (Rows() == 0 || Cols() == 0)
+        return;
     const int firstRow = rowAt(area.top());
     if (firstRow >= 0) {
         int lastRow = rowAt(area.bottom());

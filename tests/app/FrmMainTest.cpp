@@ -70,6 +70,7 @@ TEST_F(MainWindow, StartsWithTheDescriptionPanelAndNoQuestionSet) {
     EXPECT_FALSE(w->qs.bShowAnswer);
     EXPECT_TRUE(inFront(w->fraDescr, w->fra));
     EXPECT_TRUE(w->fra->isHidden()); // nothing behind the description is drawn
+    EXPECT_FALSE(w->fraDescr->isHidden());
     EXPECT_FALSE(w->Timer1.isActive());
     EXPECT_FALSE(w->tmrAd.isActive());
     EXPECT_EQ(w->tmrAd.interval(), 60000);
@@ -220,7 +221,8 @@ TEST_F(MainWindow, SequentialPracticeLoadsTheVehicleTypeInBankOrder) {
     EXPECT_FALSE(w->qs.bShowAnswer);
     EXPECT_FALSE(inFront(w->fraDescr, w->fra));
     EXPECT_FALSE(w->fra->isHidden());
-    EXPECT_TRUE(messages.isEmpty()); // lastSeq 1: nothing to resume
+    EXPECT_TRUE(w->fraDescr->isHidden()); // nothing of it shows through the questions
+    EXPECT_TRUE(messages.isEmpty());      // lastSeq 1: nothing to resume
 }
 
 TEST_F(MainWindow, SequentialPracticeOffersToResume) {
@@ -254,6 +256,7 @@ TEST_F(MainWindow, TheDescriptionComesBackAndStopsTheClock) {
     w->cmdK_Click(7);
     EXPECT_TRUE(inFront(w->fraDescr, w->fra));
     EXPECT_TRUE(w->fra->isHidden());
+    EXPECT_FALSE(w->fraDescr->isHidden());
     EXPECT_FALSE(w->Timer1.isActive());
     EXPECT_EQ(w->lblSecond->text(), "00");
     EXPECT_EQ(w->qs.paperCount, 25); // the set of the mode before stays loaded

@@ -255,3 +255,12 @@ TEST(AnswerGrid, TheLastRowCanBeBroughtToTheBottomButNoFurther) {
     dg.setRows(2);
     EXPECT_EQ(dg.TopRow(), 0);
 }
+
+TEST(AnswerGrid, AnEmptySheetShowsOnlyItsBackground) {
+    AnswerGrid dg;
+    shapeSmallSheet(dg, 0);
+    dg.setBackColorBkg(0x00FF00);
+    dg.clearFocus();
+    const QImage shot = dg.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(countPixels(shot, shot.rect(), qRgb(0, 0xFF, 0)), shot.width() * shot.height());
+}
