@@ -10,6 +10,8 @@
 
 // Prints the usual table, then each benchmark as a multiple of the floor it
 // is judged against, both taken in this run: the figures the targets name.
+// With repetitions, the medians are compared: run interleaved, the floor and
+// the benchmark share the machine's slow and fast moments.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     struct Ratio {
@@ -25,8 +27,13 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration)
-                nanos_[run.benchmark_name()] = run.GetAdjustedRealTime();
+            const std::string name = run.run_name.str();
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
+                nanos_[name] = run.GetAdjustedRealTime();
+                medians_[name] = true;
+            } else if (run.run_type == Run::RT_Iteration && !medians_[name]) {
+                nanos_[name] = run.GetAdjustedRealTime();
+            }
         }
     }
 
@@ -52,4 +59,5 @@ private:
     std::vector<Ratio> ratios_;
     Extra extra_;
     std::map<std::string, double> nanos_;
+    std::map<std::string, bool> medians_;
 };
