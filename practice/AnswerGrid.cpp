@@ -1,7 +1,9 @@
 #include "AnswerGrid.h"
 
+#include "AnswerGridAccessible.h"
 #include "VbColor.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -12,6 +14,7 @@ constexpr int kDefaultColumnWidth = 64; // 960 twips
 } // namespace
 
 AnswerGrid::AnswerGrid(QWidget* parent) : QAbstractItemView(parent), model_(this) {
+    AnswerGridAccessible::install();
     setModel(&model_);
     setSelectionMode(QAbstractItemView::NoSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -65,6 +68,8 @@ void AnswerGrid::setRow(int row) {
     row_ = row;
     model_.cellChanged(old, col_);
     model_.cellChanged(row_, col_);
+    if (row_ != old)
+        announceCurrentCell();
 }
 
 void AnswerGrid::setCol(int col) {
@@ -74,6 +79,17 @@ void AnswerGrid::setCol(int col) {
     col_ = col;
     model_.cellChanged(row_, old);
     model_.cellChanged(row_, col_);
+    if (col_ != old)
+        announceCurrentCell();
+}
+
+void AnswerGrid::announceCurrentCell() {
+    // Only while a screen reader listens: a load moves the cell thousands
+    // of times.
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleValueChangeEvent event(this, Text());
+    QAccessible::updateAccessibility(&event);
 }
 
 void AnswerGrid::setTextMatrix(int row, int col, const QString& text) {

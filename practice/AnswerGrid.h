@@ -114,6 +114,7 @@ protected:
 
 private:
     void applyPalette();
+    void announceCurrentCell();
     void drawCell(QPainter& p, int row, int col, const QFont& plain, const QFont& struck) const;
     std::vector<int> colWidths_;
     int rowHeight_ = 16; // 240 twips

@@ -1,5 +1,6 @@
 #include "AnswerGrid.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QFont>
 #include <QImage>
@@ -263,4 +264,21 @@ TEST(AnswerGrid, AnEmptySheetShowsOnlyItsBackground) {
     dg.clearFocus();
     const QImage shot = dg.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(countPixels(shot, shot.rect(), qRgb(0, 0xFF, 0)), shot.width() * shot.height());
+}
+
+TEST(AnswerGrid, ScreenReadersSeeATableWhoseValueIsTheCurrentNumber) {
+    AnswerGrid dg;
+    dg.setRows(2);
+    dg.setTextMatrix(1, 2, "13");
+    dg.setRow(1);
+    dg.setCol(2);
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(&dg);
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->role(), QAccessible::Table);
+    EXPECT_EQ(a->text(QAccessible::Name), "答题卡");
+    EXPECT_EQ(a->text(QAccessible::Value), "13");
+    dg.setCol(0);
+    EXPECT_EQ(a->text(QAccessible::Value), "");
+    dg.setAccessibleName("本次答题卡");
+    EXPECT_EQ(a->text(QAccessible::Name), "本次答题卡");
 }
