@@ -344,6 +344,7 @@ void AnswerGrid::paintEvent(QPaintEvent* event) {
         int lastRow = rowAt(area.bottom());
         if (lastRow < 0)
             lastRow = Rows() - 1;
+        p.setFont(font());
         QFont struck = font();
         struck.setStrikeOut(true);
         for (int r = firstRow; r <= lastRow; ++r) {
@@ -382,9 +383,16 @@ void AnswerGrid::drawCell(QPainter& p, int row, int col, const QFont& plain,
     const std::uint32_t fore =
         cell.fore == AnswerGridModel::kDefault ? model_.foreColor() : cell.fore;
     p.setPen(VbColor(fore));
-    p.setFont(cell.strike ? struck : plain);
-    // Centred in the cell without the line that closes it.
-    p.drawText(r.adjusted(0, 0, -1, -1), Qt::AlignCenter, cell.text);
+    // Centred in the cell without the line that closes it. Most cells use
+    // the sheet's font, which the painter already has.
+    const QRect textRect = r.adjusted(0, 0, -1, -1);
+    if (!cell.strike) {
+        p.drawText(textRect, Qt::AlignCenter, cell.text);
+        return;
+    }
+    p.setFont(struck);
+    p.drawText(textRect, Qt::AlignCenter, cell.text);
+    p.setFont(plain);
 }
 
 void AnswerGrid::drawGridLines(QPainter& p) const {
