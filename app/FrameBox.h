@@ -6,8 +6,8 @@
 
 // A frame around a group of controls: an etched rectangle whose top edge
 // runs through the middle of the caption, the caption cut into it at the
-// left. The inside shows the widget's palette (Window); the caption is
-// drawn in its WindowText colour.
+// left, on the widget's Window colour and in its WindowText colour. The
+// inside shows what lies behind the frame unless autoFillBackground is set.
 class FrameBox : public QWidget {
     Q_OBJECT
 public:
