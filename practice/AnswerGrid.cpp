@@ -62,24 +62,22 @@ void AnswerGrid::setCols(int cols) {
 }
 
 void AnswerGrid::setRow(int row) {
-    if (row < 0 || row >= Rows())
-        return;
-    const int old = row_;
-    row_ = row;
-    model_.cellChanged(old, col_);
-    model_.cellChanged(row_, col_);
-    if (row_ != old)
-        announceCurrentCell();
+    if (row >= 0 && row < Rows())
+        moveCurrentCell(row, col_);
 }
 
 void AnswerGrid::setCol(int col) {
-    if (col < 0 || col >= Cols())
-        return;
-    const int old = col_;
+    if (col >= 0 && col < Cols())
+        moveCurrentCell(row_, col);
+}
+
+void AnswerGrid::moveCurrentCell(int row, int col) {
+    const int oldRow = row_, oldCol = col_;
+    row_ = row;
     col_ = col;
-    model_.cellChanged(row_, old);
+    model_.cellChanged(oldRow, oldCol);
     model_.cellChanged(row_, col_);
-    if (col_ != old)
+    if (row_ != oldRow || col_ != oldCol)
         announceCurrentCell();
 }
 
@@ -184,6 +182,10 @@ void AnswerGrid::setColumnWidth(int col, int pixels) {
     viewport()->update();
 }
 
+int AnswerGrid::fullRowsShown() const {
+    return qMax(1, viewport()->height() / rowHeight_);
+}
+
 int AnswerGrid::rowViewportPosition(int row) const {
     return (row - TopRow()) * rowHeight_;
 }
@@ -223,7 +225,7 @@ QRect AnswerGrid::visualRect(const QModelIndex& index) const {
 void AnswerGrid::scrollTo(const QModelIndex& index, ScrollHint hint) {
     if (!index.isValid() || RowIsVisible(index.row()))
         return;
-    const int fit = qMax(1, viewport()->height() / rowHeight_);
+    const int fit = fullRowsShown();
     switch (hint) {
     case PositionAtBottom:
         setTopRow(index.row() - fit + 1);
@@ -274,7 +276,7 @@ QRegion AnswerGrid::visualRegionForSelection(const QItemSelection&) const {
 void AnswerGrid::updateGeometries() {
     // One step of the scroll bar is one row; its end puts the last row at
     // the bottom of the view.
-    const int fit = qMax(1, viewport()->height() / rowHeight_);
+    const int fit = fullRowsShown();
     QScrollBar* bar = verticalScrollBar();
     bar->setSingleStep(1);
     bar->setPageStep(fit);
@@ -295,8 +297,7 @@ void AnswerGrid::mousePressEvent(QMouseEvent* event) {
         return;
     if (i.row() != row_ || i.column() != col_) {
         emit LeaveCell();
-        setRow(i.row());
-        setCol(i.column());
+        moveCurrentCell(i.row(), i.column());
     }
     pressRow_ = i.row();
     pressCol_ = i.column();

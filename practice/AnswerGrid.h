@@ -114,6 +114,8 @@ protected:
 
 private:
     void applyPalette();
+    void moveCurrentCell(int row, int col);
+    int fullRowsShown() const;
     void announceCurrentCell();
     void drawCell(QPainter& p, int row, int col, const QFont& plain, const QFont& struck) const;
     std::vector<int> colWidths_;

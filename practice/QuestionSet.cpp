@@ -34,13 +34,12 @@ std::function<float()> clockSeededUniform() {
     // clock on every draw repeats values within one clock tick. The engine is
     // made at the first draw, so a window that never shuffles (and every
     // start-up) does not pay for it.
-    auto engine = std::make_shared<std::unique_ptr<std::mt19937>>();
-    return [engine]() {
-        if (!*engine)
-            *engine = std::make_unique<std::mt19937>(
+    return [engine = std::shared_ptr<std::mt19937>()]() mutable {
+        if (!engine)
+            engine = std::make_shared<std::mt19937>(
                 std::random_device{}() ^
                 unsigned(std::chrono::high_resolution_clock::now().time_since_epoch().count()));
-        return std::uniform_real_distribution<float>(0.0f, 1.0f)(**engine);
+        return std::uniform_real_distribution<float>(0.0f, 1.0f)(*engine);
     };
 }
 
