@@ -130,6 +130,20 @@ void frmMain::createControls() {
     setWindowTitle(kCaption);
     setFont(AppFonts::song(10.5));
     setFixedSize(kWidthTwips / 15, kHeightTwips / 15);
+    // The description panel comes first, in its final colours, so that its
+    // text can be drawn on a worker thread while the rest of the window is
+    // built and shown. It takes the place of the question area; only one of
+    // the two is shown at a time, so neither needs to cover the other.
+    fraDescr = new FrameBox(QStringLiteral("软件说明"), this);
+    fraDescr->setGeometry(Layout::fra);
+    colour(fraDescr, kButtonFace, kNavy);
+    descrText = new TextPanel(fraDescr);
+    descrText->setGeometry(14, 28, 440, 454);
+    descrText->setBlocks({{QRect(0, 0, 440, 84), kDescrIntro},
+                          {QRect(0, 92, 440, 260), kDescrFeatures},
+                          {QRect(0, 364, 440, 90), kDescrThanks}});
+    descrText->prerender();
+
     fraC = new FrameBox(QString(), this);
     fraC->setObjectName(QStringLiteral("fraC"));
     fraC->setGeometry(Layout::fraC);
@@ -216,18 +230,6 @@ void frmMain::createControls() {
     pro->setAutoFillBackground(true);
     lblFirstOK = label(this, QString(), QRect(606, 450, 278, 22));
     lblRE = label(this, QString(), QRect(606, 474, 278, 22));
-
-    fraDescr = new FrameBox(QStringLiteral("软件说明"), this);
-    // In the place of the question area; only one of the two is shown at a
-    // time, so neither needs to cover the other.
-    fraDescr->setGeometry(Layout::fra);
-    const QStringList descr = {kDescrIntro, kDescrFeatures, kDescrThanks};
-    const QRect descrRects[3] = {{14, 28, 440, 84}, {14, 120, 440, 260}, {14, 392, 440, 90}};
-    for (size_t i = 0; i < 3; ++i) {
-        lblDescr[i] = label(fraDescr, descr[int(i)], descrRects[i]);
-        lblDescr[i]->setWordWrap(true);
-        lblDescr[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    }
 
     Image1 = new QLabel(this);
     Image1->setGeometry(Layout::Image1);

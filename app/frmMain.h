@@ -13,6 +13,7 @@
 #include "FormButtons.h"
 #include "FrameBox.h"
 #include "QuestionSet.h"
+#include "TextPanel.h"
 
 class AnswerGrid;
 class QCheckBox;
@@ -113,7 +114,7 @@ public:
     std::map<QString, QPixmap> img; // image list: "HideAn", "ShowAn", "Logo"
     QLabel *lblRE = nullptr, *lblFirstOK = nullptr;
     FrameBox* fraDescr = nullptr;
-    std::array<QLabel*, 3> lblDescr{};
+    TextPanel* descrText = nullptr; // the description's text
     QLabel *Image1 = nullptr, *Image2 = nullptr;
     QTimer tmrAd;
     QTimer Timer1;

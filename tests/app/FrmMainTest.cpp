@@ -287,8 +287,11 @@ TEST_F(MainWindow, StaticTextsFitTheirControls) {
         EXPECT_LE(caption.bottom - 1, b->ControlHeight()) << b->Caption().toStdString();
     }
     // Wrapped descriptions need no more height than their labels have.
-    for (QLabel* l : w->lblDescr)
-        EXPECT_LE(l->heightForWidth(l->width()), l->height()) << l->text().toStdString();
+    for (qsizetype i = 0; i < w->descrText->blocks().size(); ++i) {
+        const TextPanel::Block& b = w->descrText->blocks()[i];
+        EXPECT_LE(w->descrText->neededHeight(i), b.rect.height()) << b.text.toStdString();
+        EXPECT_TRUE(w->descrText->rect().contains(b.rect));
+    }
 }
 
 TEST_F(MainWindow, ButtonsComeFromTheStoredLayout) {
