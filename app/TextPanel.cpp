@@ -1,8 +1,9 @@
 #include "TextPanel.h"
 
+#include "DrawingQueue.h"
+
 #include <QFontMetrics>
 #include <QPainter>
-#include <QThreadPool>
 
 TextPanel::TextPanel(QWidget* parent) : QWidget(parent) {
     // The picture covers the panel; nothing beneath needs painting first.
@@ -48,9 +49,7 @@ void TextPanel::prerender() {
     pendingFor_ = content();
     auto done = std::make_shared<std::promise<QImage>>();
     pending_ = done->get_future();
-    // The pool keeps its threads for a while, and with them their fonts.
-    QThreadPool::globalInstance()->start(
-        [done, content = pendingFor_] { done->set_value(content.render()); });
+    DrawingQueue::Run([done, content = pendingFor_] { done->set_value(content.render()); });
 }
 
 void TextPanel::paintEvent(QPaintEvent*) {

@@ -281,6 +281,9 @@ void frmMain::createButtons() {
     // forum are not offered yet.
     for (int i = 3; i <= 6; ++i)
         cmdK[size_t(i)]->setEnabled(false);
+    // The window opens on the menu, whose buttons are final now: their faces
+    // are drawn while the rest of the window is built.
+    StyleButton::PrerenderFaces({cmdK.begin(), cmdK.end()});
 }
 
 void frmMain::connectControls() {

@@ -45,6 +45,18 @@ void DrawSurface::Clear() {
 void DrawSurface::setFont(const QFont& font) {
     font_ = font;
     metrics_ = QFontMetrics(font_);
+    fontKey_.clear();
+}
+
+const QString& DrawSurface::FontKey() const {
+    if (fontKey_.isEmpty())
+        fontKey_ = font_.toString();
+    return fontKey_;
+}
+
+void DrawSurface::setImage(const QImage& image) {
+    image_ = image.format() == QImage::Format_RGB32 ? image
+                                                    : image.convertToFormat(QImage::Format_RGB32);
 }
 
 std::uint32_t DrawSurface::Pixel(int x, int y) const {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <utility>
+#include <vector>
 
 namespace FontFaces {
 
@@ -40,7 +41,9 @@ QString FamilyFor(const QString& faceName) {
     return faceName;
 }
 
-QFont ToQFont(const FontDesc& desc) {
+namespace {
+
+QFont MakeQFont(const FontDesc& desc) {
     QFont font(FamilyFor(desc.name));
     font.setPixelSize(std::max(1, ColorMath::RoundHalfEven(desc.size * 96.0 / 72.0)));
     font.setWeight(QFont::Weight(std::clamp(desc.weight, 1, 1000)));
@@ -48,6 +51,28 @@ QFont ToQFont(const FontDesc& desc) {
     font.setUnderline(desc.underline);
     font.setStrikeOut(desc.strikethrough);
     return font;
+}
+
+} // namespace
+
+QFont ToQFont(const FontDesc& desc) {
+    // A window's buttons mostly share a font or two. Handing out copies of
+    // one QFont lets them share its resolved font engine too, which Qt
+    // otherwise looks up again for every new font object.
+    struct Entry {
+        FontDesc desc;
+        QFont font;
+    };
+    constexpr std::size_t kKept = 16;
+    thread_local std::vector<Entry> made;
+    for (const Entry& e : made) {
+        if (e.desc == desc)
+            return e.font;
+    }
+    if (made.size() == kKept)
+        made.erase(made.begin());
+    made.push_back({desc, MakeQFont(desc)});
+    return made.back().font;
 }
 
 FontDesc FromQFont(const QFont& font) {

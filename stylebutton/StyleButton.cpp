@@ -3,6 +3,7 @@
 #include "AccessKey.h"
 #include "CaptionLayout.h"
 #include "ColorMath.h"
+#include "DrawingQueue.h"
 #include "FontFaces.h"
 #include "MousePointers.h"
 #include "StyleTable.h"
@@ -120,6 +121,9 @@ StyleButton::StyleButton(QWidget* parent, const ButtonAmbient& ambient)
 }
 
 StyleButton::~StyleButton() {
+    // A face still being drawn uses the application's fonts.
+    if (prerendered_.valid())
+        prerendered_.wait();
     if (font_)
         disconnect(font_.get(), nullptr, this, nullptr);
 }
@@ -531,63 +535,87 @@ void StyleButton::EnsureDrawn() const {
 
 void StyleButton::Draw() {
     drawPending_ = false;
-    surface_.Resize(width(), height());
-    surface_.Clear();
-    controlHeight_ = surface_.Height();
-    controlWidth_ = surface_.Width();
-    PaintStyle(buttonState_);
-    DrawCaptionAndPicture();
-}
-
-void StyleButton::PaintStyle(int /*state*/) {
-    // Styles without a painter show the cleared surface under the caption.
-}
-
-void StyleButton::DrawCaptionAndPicture() {
-    using namespace CaptionLayout;
-    const QSize text = surface_.MeasureText(caption_);
-    Input in;
-    in.width = controlWidth_;
-    in.height = controlHeight_;
-    in.textWidth = text.width();
-    in.textHeight = text.height();
-    in.hasAccessKey = !accessKeys_.isEmpty();
-    in.hasPicture = picture_ != nullptr;
-    if (picture_) {
-        in.ownWidth = Twips::HimetricToPixels(picture_->HimetricWidth());
-        in.ownHeight = Twips::HimetricToPixels(picture_->HimetricHeight());
-    }
-    in.pictureSize = pictureSize_;
-    in.pictureAlign = pictureAlign_;
-    in.captionAlign = captionAlign_;
-    in.style = buttonStyle_;
-    in.state = buttonState_;
-    const Result r = Compute(in, pictureWidth_, pictureHeight_);
-    if (r.captionRect)
-        captionRect_ = *r.captionRect;
-
-    if (picture_ && picture_->IsDrawable()) {
-        // The hover picture counts only when it is of the same kind.
-        const StylePicture& hover =
-            pictureHover_ && pictureHover_->kind() == picture_->kind() ? *pictureHover_ : *picture_;
-        const bool active = buttonState_ == Hot || buttonState_ == Down;
-        if (!enabled_) {
-            surface_.DrawDisabledPicture(*picture_, r.px, r.py, pictureWidth_, pictureHeight_);
-        } else if (picture_->kind() == StylePicture::Kind::Bitmap) {
-            const StylePicture& shown = IsChecked() || active ? hover : *picture_;
-            surface_.DrawBitmap(shown, r.px, r.py, pictureWidth_, pictureHeight_, useMaskColor_,
-                                maskColor_);
-        } else {
-            surface_.DrawIcon(active ? hover : *picture_, r.px, r.py, pictureWidth_,
-                              pictureHeight_);
-            if (IsChecked())
-                surface_.DrawIcon(hover, r.px, r.py, pictureWidth_, pictureHeight_);
+    const ButtonFace face = Face();
+    if (prerendered_.valid()) {
+        DrawnFace drawn = prerendered_.get();
+        const bool current = prerenderedFrom_ == face;
+        prerenderedFrom_ = {};
+        if (current) {
+            surface_.setImage(drawn.image);
+            ApplyLayout(drawn.layout);
+            return;
         }
     }
+    ApplyLayout(face.DrawInto(surface_));
+}
 
-    const std::uint32_t colour =
-        enabled_ ? Translated(foreColor_) : Translated(System(SystemColors::kGrayText));
-    surface_.DrawText(caption_, r.textRect, colour);
+void StyleButton::ApplyLayout(const ButtonFace::Layout& layout) {
+    controlHeight_ = surface_.Height();
+    controlWidth_ = surface_.Width();
+    pictureWidth_ = layout.pictureWidth;
+    pictureHeight_ = layout.pictureHeight;
+    if (layout.captionRect)
+        captionRect_ = *layout.captionRect;
+}
+
+ButtonFace StyleButton::Face() const {
+    ButtonFace f;
+    f.width = std::max(width(), 0);
+    f.height = std::max(height(), 0);
+    f.background = surface_.BackgroundColor();
+    f.font = surface_.FontKey();
+    f.caption = caption_;
+    f.hasAccessKey = !accessKeys_.isEmpty();
+    f.picture = picture_;
+    f.pictureHover = pictureHover_;
+    f.pictureSize = pictureSize_;
+    f.pictureAlign = pictureAlign_;
+    f.captionAlign = captionAlign_;
+    f.style = buttonStyle_;
+    f.state = buttonState_;
+    f.enabled = enabled_;
+    f.checked = IsChecked();
+    f.useMaskColor = useMaskColor_;
+    f.maskColor = maskColor_;
+    f.foreColor = foreColor_;
+    f.pictureWidth = pictureWidth_;
+    f.pictureHeight = pictureHeight_;
+    return f;
+}
+
+void StyleButton::PrerenderFaces(const QList<StyleButton*>& buttons) {
+    struct Job {
+        ButtonFace face;
+        std::promise<DrawnFace> done;
+    };
+    auto jobs = std::make_shared<std::vector<Job>>();
+    jobs->reserve(size_t(buttons.size()));
+    for (StyleButton* b : buttons) {
+        if (!b || b->prerendered_.valid())
+            continue;
+        Job& job = jobs->emplace_back();
+        job.face = b->Face();
+        b->prerendered_ = job.done.get_future();
+        b->prerenderedFrom_ = job.face;
+    }
+    if (jobs->empty())
+        return;
+    DrawingQueue::Run([jobs] {
+        for (Job& job : *jobs) {
+            DrawnFace drawn;
+            {
+                // Fonts are made on the thread that uses them.
+                QFont font;
+                font.fromString(job.face.font);
+                DrawSurface surface;
+                surface.setFont(font);
+                surface.setBackgroundColor(job.face.background);
+                drawn.layout = job.face.DrawInto(surface);
+                drawn.image = surface.Image();
+            }
+            job.done.set_value(std::move(drawn));
+        }
+    });
 }
 
 // ---- Qt events -------------------------------------------------------------

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ButtonAmbient.h"
+#include "ButtonFace.h"
 #include "DrawSurface.h"
 #include "PixelRect.h"
 #include "PropertyBag.h"
@@ -12,6 +13,7 @@
 #include <QString>
 #include <QWidget>
 #include <cstdint>
+#include <future>
 #include <memory>
 
 class QMessageBox;
@@ -103,6 +105,12 @@ public:
 
     // Drawing.
     void Redraw();
+    // Starts drawing the faces of these buttons, one after another, on a
+    // worker thread, so that their first paint only copies them. A button
+    // whose face has changed by the time it is painted is drawn again then.
+    static void PrerenderFaces(const QList<StyleButton*>& buttons);
+    // What the face would be drawn from now.
+    ButtonFace Face() const;
     void ApplyRegion();
     void ApplyStyleDefaults();
     void UpdateAccessKey();
@@ -179,8 +187,6 @@ protected:
 
 private:
     void Initialize();
-    void PaintStyle(int state);
-    void DrawCaptionAndPicture();
     void ObserveFont(FontPtr font);
     void SetHostEnabled(bool enabled);
     void UpdateCursor();
@@ -248,4 +254,13 @@ private:
     bool drawPending_ = false;
     void EnsureDrawn() const;
     void Draw();
+    void ApplyLayout(const ButtonFace::Layout& layout);
+
+    // A face being drawn in advance, and what it is drawn from.
+    struct DrawnFace {
+        QImage image;
+        ButtonFace::Layout layout;
+    };
+    std::future<DrawnFace> prerendered_;
+    ButtonFace prerenderedFrom_;
 };

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "DrawSurface.h"
+#include "PixelRect.h"
+#include "StylePicture.h"
+
+#include <QImage>
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+// Everything a button's face is drawn from, as plain values. With them the
+// face can be drawn on any thread, and a face drawn in advance can be checked
+// against the button as it is when it comes to be painted.
+struct ButtonFace {
+    // What drawing leaves beside the pixels.
+    struct Layout {
+        int pictureWidth = 0;
+        int pictureHeight = 0;
+        std::optional<PixelRect> captionRect; // set when the layout makes a new one
+    };
+
+    int width = 0;
+    int height = 0;
+    std::uint32_t background = 0; // may name a system colour
+    QString font;                 // the surface font, as QFont::toString gives it
+    QString caption;
+    bool hasAccessKey = false;
+    PicturePtr picture;
+    PicturePtr pictureHover;
+    std::int32_t pictureSize = 0;
+    std::int32_t pictureAlign = 1;
+    std::int32_t captionAlign = 1;
+    std::int32_t style = 0;
+    int state = 0;
+    bool enabled = true;
+    bool checked = false;
+    bool useMaskColor = false;
+    std::uint32_t maskColor = 0;
+    std::uint32_t foreColor = 0;
+    // The picture box the button keeps from one drawing to the next.
+    int pictureWidth = 0;
+    int pictureHeight = 0;
+
+    // Draws into a surface that already has this face's font and background.
+    Layout DrawInto(DrawSurface& surface) const;
+
+    friend bool operator==(const ButtonFace&, const ButtonFace&) = default;
+};
