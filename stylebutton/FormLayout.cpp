@@ -40,13 +40,13 @@ bool SplitName(QStringView text, QString& name, int& index) {
     return ok && index >= 0 && !name.isEmpty();
 }
 
-bool ParseAssignment(QStringView line, QString& key, PropertyValue& value, QString& why) {
+bool ParseAssignment(QStringView line, QStringView& key, PropertyValue& value, QString& why) {
     const qsizetype eq = line.indexOf(QLatin1Char('='));
     if (eq < 0) {
         why = QStringLiteral("expected 'Key = value'");
         return false;
     }
-    key = line.left(eq).trimmed().toString();
+    key = line.left(eq).trimmed();
     if (key.isEmpty()) {
         why = QStringLiteral("key missing");
         return false;
@@ -145,14 +145,15 @@ std::optional<FormLayout> FormLayout::Parse(const QString& text, QString* error)
             continue;
         }
 
-        QString key, why;
+        QStringView key;
+        QString why;
         PropertyValue value;
         if (!ParseAssignment(line, key, value, why)) {
             Fail(error, lineNo, why);
             return std::nullopt;
         }
         if (!current) {
-            layout.formProperties.Set(key, value);
+            layout.formProperties.Set(key.toString(), value);
             continue;
         }
         switch (const EntryKey kind = ClassifyKey(key)) {
@@ -162,7 +163,8 @@ std::optional<FormLayout> FormLayout::Parse(const QString& text, QString* error)
         case EntryKey::Height: {
             const auto* number = std::get_if<std::int32_t>(&value);
             if (!number) {
-                Fail(error, lineNo, QStringLiteral("%1 needs a whole number of twips").arg(key));
+                Fail(error, lineNo,
+                     QStringLiteral("%1 needs a whole number of twips").arg(key.toString()));
                 return std::nullopt;
             }
             int& field = kind == EntryKey::Left    ? current->left
@@ -191,7 +193,7 @@ std::optional<FormLayout> FormLayout::Parse(const QString& text, QString* error)
             break;
         }
         case EntryKey::Other:
-            current->properties.Set(key, value);
+            current->properties.Set(key.toString(), value);
             break;
         }
     }

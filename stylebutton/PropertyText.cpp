@@ -21,11 +21,11 @@ bool IsWordChar(QChar c) {
     return c.isLetterOrNumber() || c == QLatin1Char('_');
 }
 
-QString ReadWord(QStringView text, qsizetype& pos) {
+QStringView ReadWord(QStringView text, qsizetype& pos) {
     const qsizetype start = pos;
     while (pos < text.size() && IsWordChar(text[pos]))
         ++pos;
-    return text.mid(start, pos - start).toString();
+    return text.mid(start, pos - start);
 }
 
 bool Fail(QString* error, const QString& message) {
@@ -35,22 +35,24 @@ bool Fail(QString* error, const QString& message) {
 }
 
 std::optional<QString> ParseString(QStringView text, qsizetype& pos, QString* error) {
-    // pos is at the opening quote.
+    // pos is at the opening quote. Most texts hold no doubled quote and are
+    // copied in one piece.
     QString out;
-    ++pos;
+    qsizetype start = ++pos;
     while (pos < text.size()) {
-        const QChar c = text[pos++];
-        if (c != QLatin1Char('"')) {
-            out.append(c);
+        const qsizetype quote = text.indexOf(QLatin1Char('"'), pos);
+        if (quote < 0)
+            break;
+        out += text.mid(start, quote - start);
+        if (quote + 1 < text.size() && text[quote + 1] == QLatin1Char('"')) {
+            out += QLatin1Char('"');
+            start = pos = quote + 2;
             continue;
         }
-        if (pos < text.size() && text[pos] == QLatin1Char('"')) {
-            out.append(c);
-            ++pos;
-            continue;
-        }
+        pos = quote + 1;
         return out;
     }
+    pos = text.size();
     Fail(error, QStringLiteral("unterminated text"));
     return std::nullopt;
 }
@@ -65,6 +67,24 @@ std::optional<PropertyValue> ParseNumber(QStringView text, qsizetype& pos, QStri
         ++pos;
     }
     const QStringView literal = text.mid(start, pos - start);
+    // Twips and style codes: plain whole numbers, read without the general
+    // conversion.
+    if (!fraction && literal.size() <= 10) {
+        const bool negative = literal.startsWith(QLatin1Char('-'));
+        qsizetype k = negative || literal.startsWith(QLatin1Char('+')) ? 1 : 0;
+        std::int64_t n = 0;
+        bool plain = k < literal.size();
+        for (; plain && k < literal.size(); ++k) {
+            const char16_t d = literal[k].unicode();
+            plain = d >= u'0' && d <= u'9';
+            n = n * 10 + (d - u'0');
+        }
+        if (negative)
+            n = -n;
+        if (plain && n >= std::numeric_limits<std::int32_t>::min() &&
+            n <= std::numeric_limits<std::int32_t>::max())
+            return PropertyValue(std::int32_t(n));
+    }
     bool ok = false;
     if (fraction) {
         const double d = literal.toDouble(&ok);
@@ -154,7 +174,7 @@ std::optional<PropertyValue> ParseFont(QStringView text, qsizetype& pos, QString
         if (!Expect(text, pos, QLatin1Char(','), error))
             return std::nullopt;
         SkipSpaces(text, pos);
-        const QString word = ReadWord(text, pos);
+        const QStringView word = ReadWord(text, pos);
         if (word.compare(QLatin1String("Italic"), Qt::CaseInsensitive) == 0)
             font.italic = true;
         else if (word.compare(QLatin1String("Underline"), Qt::CaseInsensitive) == 0)
@@ -162,7 +182,7 @@ std::optional<PropertyValue> ParseFont(QStringView text, qsizetype& pos, QString
         else if (word.compare(QLatin1String("Strikethrough"), Qt::CaseInsensitive) == 0)
             font.strikethrough = true;
         else {
-            Fail(error, QStringLiteral("unknown font style '%1'").arg(word));
+            Fail(error, QStringLiteral("unknown font style '%1'").arg(word.toString()));
             return std::nullopt;
         }
     }
@@ -245,7 +265,7 @@ std::optional<PropertyValue> Parse(QStringView text, qsizetype& pos, QString* er
     if (c.isDigit() || c == QLatin1Char('-') || c == QLatin1Char('+'))
         return ParseNumber(text, pos, error);
     const qsizetype start = pos;
-    const QString word = ReadWord(text, pos);
+    const QStringView word = ReadWord(text, pos);
     if (word.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
         return PropertyValue(true);
     if (word.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
@@ -257,7 +277,8 @@ std::optional<PropertyValue> Parse(QStringView text, qsizetype& pos, QString* er
     if (word.compare(QLatin1String("Picture"), Qt::CaseInsensitive) == 0)
         return ParsePicture(text, pos, error);
     pos = start;
-    Fail(error, QStringLiteral("unknown value '%1'").arg(word.isEmpty() ? QString(c) : word));
+    Fail(error,
+         QStringLiteral("unknown value '%1'").arg(word.isEmpty() ? QString(c) : word.toString()));
     return std::nullopt;
 }
 

@@ -210,6 +210,31 @@ TEST(PropertyText, EveryKindOfValueRoundTrips) {
               "Font(\"宋体\", 9.75, 400, 134)");
 }
 
+TEST(PropertyText, NumbersAndTextsAtTheirEdges) {
+    const std::pair<const char*, PropertyValue> cases[] = {
+        {"+12", PropertyValue(std::int32_t(12))},
+        {"-0", PropertyValue(std::int32_t(0))},
+        {"2147483647", PropertyValue(std::int32_t(2147483647))},
+        {"-2147483648", PropertyValue(std::int32_t(-2147483647 - 1))},
+        {"007", PropertyValue(std::int32_t(7))},
+        {"\"\"", PropertyValue(QString())},
+        {"\"\"\"\"", PropertyValue(QString("\""))},
+        {"\"\"\"a\"\"\"", PropertyValue(QString("\"a\""))},
+        {"\"a\"\"\"\"b\"", PropertyValue(QString("a\"\"b"))},
+    };
+    for (const auto& [text, value] : cases) {
+        QString error;
+        const auto back = PropertyText::ParseAll(QString::fromUtf8(text), &error);
+        ASSERT_TRUE(back.has_value()) << text << ": " << error.toStdString();
+        EXPECT_TRUE(*back == value) << text;
+    }
+    // Out of range, or digits of another script, are not whole numbers.
+    for (const char* bad : {"2147483648", "-2147483649", "\uFF12", "\"a\"\"", "+", "-"}) {
+        QString error;
+        EXPECT_FALSE(PropertyText::ParseAll(QString::fromUtf8(bad), &error).has_value()) << bad;
+    }
+}
+
 TEST(PropertyText, RejectsMalformedValues) {
     for (const char* bad : {"\"open", "&H&", "Font(\"x\", 9)", "12abc", "Maybe", "99999999999",
                             "Picture(\"a\"", "Font(\"x\", 9, 400, 134, Bold)"}) {
