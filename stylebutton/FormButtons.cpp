@@ -15,8 +15,9 @@ FormButtons FormButtons::Create(QWidget* window, const FormLayout& layout, bool 
             if (auto* frame = window->findChild<QWidget*>(entry.container))
                 parent = frame;
         }
-        auto* button = new StyleButton(parent, layout.AmbientFor(entry, userMode));
-        button->setObjectName(entry.DisplayName());
+        const ButtonAmbient ambient = layout.AmbientFor(entry, userMode);
+        auto* button = new StyleButton(parent, ambient, StyleButton::Origin::Stored);
+        button->setObjectName(ambient.displayName);
         // The window places the button before it reads its state, so the
         // minimum size and the first redraw see the stored size.
         button->setGeometryTwips(entry.left, entry.top, entry.width, entry.height);

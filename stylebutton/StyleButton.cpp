@@ -106,7 +106,7 @@ PropertyValue PictureValue(const PicturePtr& picture) {
 
 StyleButton::StyleButton(QWidget* parent) : StyleButton(parent, ButtonAmbient{}) {}
 
-StyleButton::StyleButton(QWidget* parent, const ButtonAmbient& ambient)
+StyleButton::StyleButton(QWidget* parent, const ButtonAmbient& ambient, Origin origin)
     : QWidget(parent), ambient_(ambient) {
     setFocusPolicy(Qt::StrongFocus);
     // Every pixel comes from the surface; Qt need not clear behind it.
@@ -117,7 +117,8 @@ StyleButton::StyleButton(QWidget* parent, const ButtonAmbient& ambient)
     widthTwips_ = Twips::FromPixels(width());
     heightTwips_ = Twips::FromPixels(height());
     Initialize();
-    InitProperties();
+    if (origin == Origin::New)
+        InitProperties();
 }
 
 StyleButton::~StyleButton() {

@@ -28,10 +28,14 @@ class StyleButton : public QWidget {
 public:
     enum State { Normal = 0, Hot = 1, Down = 2 };
 
+    // A new button gets its first state from InitProperties; one about to be
+    // loaded from a stored layout skips it, since ReadProperties then sets
+    // every property anew.
+    enum class Origin { New, Stored };
     // A new button without stored state: InitProperties has run, with the
     // given container values (its display name becomes the caption).
     explicit StyleButton(QWidget* parent = nullptr);
-    StyleButton(QWidget* parent, const ButtonAmbient& ambient);
+    StyleButton(QWidget* parent, const ButtonAmbient& ambient, Origin origin = Origin::New);
     ~StyleButton() override;
 
     // Properties. Each write has its own effects (redraw, defaults of a
