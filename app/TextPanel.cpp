@@ -55,8 +55,13 @@ void TextPanel::prerender() {
 void TextPanel::paintEvent(QPaintEvent*) {
     const TextPanelContent now = content();
     if (pending_.valid()) {
-        QImage picture = pending_.get();
-        if (pendingFor_ == now) {
+        QImage picture;
+        try {
+            picture = pending_.get();
+        } catch (...) {
+            // Not drawn ahead after all: it is drawn below.
+        }
+        if (!picture.isNull() && pendingFor_ == now) {
             picture_ = std::move(picture);
             drawnFor_ = pendingFor_;
         }

@@ -34,7 +34,12 @@ void DrawingQueue::Run(std::function<void()> task) {
                 next = std::move(queue.front());
                 queue.pop_front();
             }
-            next();
+            // A drawing that fails leaves its future broken, and whoever waits
+            // for it draws at the paint instead; the queue goes on.
+            try {
+                next();
+            } catch (...) {
+            }
         }
     });
 }

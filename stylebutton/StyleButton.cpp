@@ -538,8 +538,14 @@ void StyleButton::Draw() {
     drawPending_ = false;
     const ButtonFace face = Face();
     if (prerendered_.valid()) {
-        DrawnFace drawn = prerendered_.get();
-        const bool current = prerenderedFrom_ == face;
+        DrawnFace drawn;
+        bool current = false;
+        try {
+            drawn = prerendered_.get();
+            current = prerenderedFrom_ == face;
+        } catch (...) {
+            // Not drawn ahead after all: it is drawn here.
+        }
         prerenderedFrom_ = {};
         if (current) {
             surface_.setImage(drawn.image);

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <mutex>
+#include <stdexcept>
 #include <vector>
 
 namespace {
@@ -123,4 +124,17 @@ TEST(DrawingQueue, RunsTasksOneAtATimeInTheOrderGiven) {
         expected[size_t(i)] = i;
     EXPECT_EQ(order, expected);
     EXPECT_EQ(mostAtOnce.load(), 1);
+}
+
+TEST(DrawingQueue, ATaskThatFailsLeavesTheOthersToRun) {
+    std::promise<void> failed;
+    std::future<void> brokenFuture = failed.get_future();
+    std::promise<int> later;
+    DrawingQueue::Run([p = std::make_shared<std::promise<void>>(std::move(failed))] {
+        throw std::runtime_error("out of memory");
+    });
+    DrawingQueue::Run([&later] { later.set_value(7); });
+    EXPECT_EQ(later.get_future().get(), 7);
+    // The failed task's promise went with it: its waiter learns so.
+    EXPECT_THROW(brokenFuture.get(), std::future_error);
 }
