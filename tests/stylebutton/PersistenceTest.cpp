@@ -356,6 +356,32 @@ TEST(FormButtons, CreatesTheButtonsOfAWindow) {
     EXPECT_EQ(buttons.Button("cmdK", 7), nullptr);
 }
 
+TEST(FormButtons, ALoadedButtonIsNotInitialisedFirstYetEndsTheSame) {
+    QWidget window;
+    const auto layout = FormLayout::Parse(kLayout);
+    ASSERT_TRUE(layout.has_value());
+    const FormButtons buttons = FormButtons::Create(&window, *layout);
+    for (const ButtonEntry& entry : layout->buttons) {
+        SCOPED_TRACE(entry.DisplayName().toStdString());
+        // The long way: a new button, initialised, then loaded.
+        StyleButton initialised(&window, layout->AmbientFor(entry, true));
+        initialised.setGeometryTwips(entry.left, entry.top, entry.width, entry.height);
+        initialised.ReadProperties(entry.properties);
+        const StyleButton* loaded = buttons.Button(entry.name, entry.index);
+        ASSERT_NE(loaded, nullptr);
+        PropertyBag a, b;
+        loaded->WriteProperties(a);
+        initialised.WriteProperties(b);
+        EXPECT_TRUE(a == b);
+        EXPECT_EQ(loaded->Caption(), initialised.Caption());
+        EXPECT_EQ(loaded->ShowFocusRect(), initialised.ShowFocusRect());
+        EXPECT_EQ(loaded->AccessKeys(), initialised.AccessKeys());
+        EXPECT_EQ(loaded->Surface().Font(), initialised.Surface().Font());
+        EXPECT_EQ(loaded->Surface().TextColor(), initialised.Surface().TextColor());
+        EXPECT_EQ(loaded->Surface().Image(), initialised.Surface().Image());
+    }
+}
+
 TEST(FormButtons, CaptureWritesTheSameForm) {
     QWidget window;
     const auto layout = FormLayout::Parse(kLayout);
