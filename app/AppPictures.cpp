@@ -1,5 +1,6 @@
 #include "AppPictures.h"
 
+#include <QImageReader>
 #include <QPixmapCache>
 
 namespace AppPictures {
@@ -11,7 +12,14 @@ QString path(const QString& name) {
 QPixmap get(const QString& name) {
     QPixmap pixmap;
     const QString p = path(name);
-    if (!QPixmapCache::find(p, &pixmap) && pixmap.load(p))
+    if (QPixmapCache::find(p, &pixmap))
+        return pixmap;
+    // Read as PNG, which Qt reads itself: left to guess, the reader would
+    // first load every image plugin installed to ask it, at each start.
+    QImageReader reader(p, "png");
+    reader.setAutoDetectImageFormat(false);
+    pixmap = QPixmap::fromImage(reader.read());
+    if (!pixmap.isNull())
         QPixmapCache::insert(p, pixmap);
     return pixmap;
 }

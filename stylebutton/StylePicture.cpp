@@ -33,6 +33,12 @@ PicturePtr StylePicture::Read(const QString& source) {
     if (suffix == "wmf" || suffix == "emf")
         return PicturePtr(new StylePicture(Kind::Other, QImage(), source));
     QImageReader reader(source);
+    if (source.startsWith(QStringLiteral(":/")) && suffix == QStringLiteral("png")) {
+        // Pictures compiled into the program are PNG, which Qt reads itself.
+        // Guessing would first load every image plugin installed to ask it.
+        reader.setFormat("png");
+        reader.setAutoDetectImageFormat(false);
+    }
     const QImage image = reader.read();
     if (image.isNull()) {
         // The layout still names the file; saying why helps whoever wrote it.
