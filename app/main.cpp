@@ -1,4 +1,5 @@
 // 青禾考典: the program is its main window.
+#include "FontWarmUp.h"
 #include "Mod.h"
 #include "frmMain.h"
 
@@ -6,7 +7,9 @@
 #include <cstdio>
 
 int main(int argc, char** argv) {
+    FontWarmUp fonts; // while the application connects to the display
     QApplication app(argc, argv);
+    fonts.wait();
     QApplication::setApplicationName(QStringLiteral("青禾考典"));
     frmMain window;
     if (!window.Loaded()) {

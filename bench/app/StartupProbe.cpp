@@ -5,6 +5,7 @@
 //   qk-startup-probe main FOLDER   the main window, on the bank in FOLDER
 //   qk-startup-probe bare          a bare QMainWindow with the same font
 #include "AppFonts.h"
+#include "FontWarmUp.h"
 #include "frmMain.h"
 
 #include <QApplication>
@@ -14,12 +15,20 @@
 #include <QWindow>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <unistd.h>
 
 int main(int argc, char** argv) {
     if (argc < 2 || (std::strcmp(argv[1], "main") == 0 && argc < 3))
         return 2;
+    // As the program's main() does; a bare window draws no text, so it has
+    // no fonts to read ahead.
+    std::optional<FontWarmUp> fonts;
+    if (std::strcmp(argv[1], "main") == 0)
+        fonts.emplace();
     QApplication app(argc, argv);
+    if (fonts)
+        fonts->wait();
     QApplication::setApplicationName(QStringLiteral("青禾考典"));
     std::unique_ptr<QWidget> window;
     if (std::strcmp(argv[1], "main") == 0) {
