@@ -1,4 +1,5 @@
 // 青禾考典: the program is its main window.
+#include "AppFonts.h"
 #include "FontWarmUp.h"
 #include "Mod.h"
 #include "frmMain.h"
@@ -10,6 +11,7 @@ int main(int argc, char** argv) {
     FontWarmUp fonts; // while the application connects to the display
     QApplication app(argc, argv);
     fonts.wait();
+    const FontWarmUp::FaceLoad face = FontWarmUp::loadFace(AppFonts::song(10.5));
     QApplication::setApplicationName(QStringLiteral("青禾考典"));
     frmMain window;
     if (!window.Loaded()) {

@@ -27,8 +27,11 @@ int main(int argc, char** argv) {
     if (std::strcmp(argv[1], "main") == 0)
         fonts.emplace();
     QApplication app(argc, argv);
-    if (fonts)
+    std::optional<FontWarmUp::FaceLoad> face;
+    if (fonts) {
         fonts->wait();
+        face.emplace(FontWarmUp::loadFace(AppFonts::song(10.5)));
+    }
     QApplication::setApplicationName(QStringLiteral("青禾考典"));
     std::unique_ptr<QWidget> window;
     if (std::strcmp(argv[1], "main") == 0) {

@@ -16,6 +16,8 @@ TEST(FontWarmUp, WaitedForOnceTwiceOrNotAtAllItLeavesTheWindowsFaceResolvable) {
     // Left to its destructor, which must wait rather than end the program.
     auto unwaited = std::make_unique<FontWarmUp>();
     unwaited.reset();
+    // The face opened ahead, on the drawing thread, and waited for as it goes.
+    { const FontWarmUp::FaceLoad face = FontWarmUp::loadFace(AppFonts::song(10.5)); }
 
     // The Song-style face still resolves to the CJK font installed with the
     // program, as it does without the reading ahead.
