@@ -237,7 +237,8 @@ int main(int argc, char** argv) {
     RatioReporter reporter(
         "Against the floors of the same run:",
         {{"BM_StartUp_frmMain", "BM_StartUp_BareMainWindow", 2},
-         {"BM_ColdStart_frmMain", "BM_ColdStart_BareMainWindow", 2},
+         // Timed by hand: from the launch to the painted window.
+         {"BM_ColdStart_frmMain/manual_time", "BM_ColdStart_BareMainWindow/manual_time", 2},
          {"BM_InitPaper_Random", "BM_InitPaper_RawQuery", 3}},
         [](const std::map<std::string, double>&) {
             // Without a window system a bare window is next to free, so the
