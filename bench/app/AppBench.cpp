@@ -1,11 +1,11 @@
 // Start-up of the main window and the load of a random practice set, each
 // against a floor measured in the same run.
 #include "AnswerGrid.h"
-#include "AppFonts.h"
 #include "BankWriter.h"
 #include "BenchMain.h"
 #include "Mod.h"
 #include "RatioReporter.h"
+#include "StartUpWindows.h"
 #include "StoreKey.h"
 #include "frmMain.h"
 
@@ -19,13 +19,9 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QGuiApplication>
-#include <QMainWindow>
 #include <QStringList>
 #include <QTemporaryDir>
-#include <QTimer>
-#include <QWindow>
 #include <benchmark/benchmark.h>
 #include <memory>
 #include <vector>
@@ -77,27 +73,10 @@ GeneratedBank& bigBank() {
     return bank;
 }
 
-// Shown means on screen and painted: the window has been exposed, which
-// paints it whole, and the updates that showing posted have run. Waiting
-// sleeps on the event queue; a timer wakes it should no event come.
-void showAndPaint(QWidget* w) {
-    w->show();
-    QWindow* window = w->windowHandle();
-    QTimer wake;
-    wake.start(50);
-    QElapsedTimer waited;
-    waited.start();
-    while (!window->isExposed() && waited.elapsed() < 5000)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    QCoreApplication::processEvents();
-}
-
 void BM_StartUp_BareMainWindow(benchmark::State& state) {
     for (auto _ : state) {
-        auto w = std::make_unique<QMainWindow>();
-        w->setFont(AppFonts::song(10.5));
-        w->resize(888, 614);
-        showAndPaint(w.get());
+        auto w = StartUpWindows::MakeBare();
+        StartUpWindows::ShowAndPaint(w.get());
         // Closing the window is not part of start-up.
         state.PauseTiming();
         w.reset();
@@ -113,7 +92,7 @@ void BM_StartUp_frmMain(benchmark::State& state) {
         auto w = std::make_unique<frmMain>(folder);
         if (!w->Loaded())
             state.SkipWithError("the bank did not open");
-        showAndPaint(w.get());
+        StartUpWindows::ShowAndPaint(w.get());
         // Closing the window is not part of start-up.
         state.PauseTiming();
         w.reset();

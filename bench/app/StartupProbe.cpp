@@ -6,13 +6,10 @@
 //   qk-startup-probe bare          a bare QMainWindow with the same font
 #include "AppFonts.h"
 #include "FontWarmUp.h"
+#include "StartUpWindows.h"
 #include "frmMain.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QMainWindow>
-#include <QTimer>
-#include <QWindow>
 #include <cstring>
 #include <memory>
 #include <optional>
@@ -40,22 +37,11 @@ int main(int argc, char** argv) {
             return 1;
         window = std::move(main);
     } else {
-        auto bare = std::make_unique<QMainWindow>();
-        bare->setFont(AppFonts::song(10.5));
-        bare->resize(888, 614);
-        window = std::move(bare);
+        window = StartUpWindows::MakeBare();
     }
 
-    // Shown means exposed and painted, as in the in-process benchmark.
-    window->show();
-    QWindow* handle = window->windowHandle();
-    QTimer wake;
-    wake.start(50);
-    QElapsedTimer waited;
-    waited.start();
-    while (!handle->isExposed() && waited.elapsed() < 5000)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    QCoreApplication::processEvents();
+    // Shown as the in-process benchmark means it.
+    StartUpWindows::ShowAndPaint(window.get());
 
     const char shown = '1';
     if (write(STDOUT_FILENO, &shown, 1) != 1)
