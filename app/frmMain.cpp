@@ -241,6 +241,9 @@ void frmMain::createControls() {
     img[QStringLiteral("HideAn")] = AppPictures::get(QStringLiteral("hide-answer"));
     img[QStringLiteral("ShowAn")] = AppPictures::get(QStringLiteral("show-answer"));
     img[QStringLiteral("Logo")] = AppPictures::get(QStringLiteral("logo"));
+    // The logo is 48 pixels, what a taskbar shows: at 64 it would take more
+    // than the 16 KB the display connection buffers, and Qt would write it
+    // out on its own at every start.
     setWindowIcon(QIcon(img[QStringLiteral("Logo")]));
 
     createButtons();

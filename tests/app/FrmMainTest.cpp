@@ -81,6 +81,16 @@ TEST_F(MainWindow, StartsWithTheDescriptionPanelAndNoQuestionSet) {
     EXPECT_TRUE(w->windowTitle().endsWith(" 中国最大的驾校行业网站!"));
 }
 
+TEST_F(MainWindow, TheIconFitsTheDisplayConnectionsBuffer) {
+    auto w = open();
+    const QList<QSize> sizes = w->windowIcon().availableSizes();
+    ASSERT_EQ(sizes.size(), 1);
+    EXPECT_EQ(sizes[0], QSize(48, 48));
+    // What Qt sends for it (width, height and one 32-bit word per pixel)
+    // fits in the 16 KB the connection buffers.
+    EXPECT_LT((2 + sizes[0].width() * sizes[0].height()) * 4, 16384);
+}
+
 TEST_F(MainWindow, NullSettingsGiveTheDefaults) {
     auto w = open();
     EXPECT_EQ(w->qs.lastSeq, 1);
