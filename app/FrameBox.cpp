@@ -3,6 +3,7 @@
 #include "VbColor.h"
 
 #include <QPainter>
+#include <QTextLayout>
 
 FrameBox::FrameBox(const QString& title, QWidget* parent) : QWidget(parent), title_(title) {
     // A screen reader names the group after its caption.
@@ -28,7 +29,19 @@ FrameBox::Geometry FrameBox::Compute(int fontHeight, int captionWidth) {
 
 void FrameBox::paintEvent(QPaintEvent*) {
     const QFontMetrics fm = fontMetrics();
-    const int textWidth = title_.isEmpty() ? 0 : fm.horizontalAdvance(title_);
+    // The caption is laid out once, for its width and for drawing: each
+    // layout of it shapes the text anew.
+    QTextLayout caption(title_, font());
+    int textWidth = 0;
+    if (!title_.isEmpty()) {
+        QTextOption option(Qt::AlignLeft);
+        option.setWrapMode(QTextOption::NoWrap);
+        caption.setTextOption(option);
+        caption.beginLayout();
+        QTextLine line = caption.createLine();
+        caption.endLayout();
+        textWidth = qRound(line.horizontalAdvance());
+    }
     const Geometry g = Compute(fm.height(), textWidth);
     const int w = width(), h = height();
     const int y = g.lineY;
@@ -49,7 +62,11 @@ void FrameBox::paintEvent(QPaintEvent*) {
     if (textWidth > 0) {
         p.fillRect(g.caption, palette().color(QPalette::Window));
         p.setPen(palette().color(QPalette::WindowText));
-        p.drawText(g.caption.adjusted(kCaptionPadding, 0, 0, 0),
-                   Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, title_);
+        // Centred in the gap's height by the line's own ascent and descent,
+        // which QTextLine::height() rounds up.
+        const QTextLine line = caption.lineAt(0);
+        const qreal top =
+            g.caption.top() + (g.caption.height() - line.ascent() - line.descent()) / 2;
+        caption.draw(&p, QPointF(g.caption.left() + kCaptionPadding, top));
     }
 }

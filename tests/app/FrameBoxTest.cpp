@@ -5,6 +5,7 @@
 
 #include <QFontMetrics>
 #include <QImage>
+#include <QPainter>
 #include <gtest/gtest.h>
 
 namespace {
@@ -78,4 +79,32 @@ TEST(FrameBox, TheCaptionCutsTheTopEdge) {
     EXPECT_EQ(f.box.accessibleName(), "计时");
     f.box.setTitle(QString());
     EXPECT_EQ(f.shot().pixel(g.caption.left() + 2, g.lineY), shadowColour());
+}
+
+TEST(FrameBox, TheCaptionSitsWhereASingleLineOfTextWould) {
+    // Laid out once for its width and its drawing, the caption still lands
+    // on the pixels Qt's own single-line text puts in the gap, including
+    // sizes whose line height rounds up.
+    for (const QString& title : {QStringLiteral("计时"), QStringLiteral("软件说明"),
+                                 QStringLiteral("顺序练习(共计1339题)--C1/")}) {
+        for (double points : {9.0, 10.5, 12.0}) {
+            Frame f{title};
+            f.box.setFont(AppFonts::song(points));
+            f.box.resize(300, 80);
+            const QImage s = f.shot();
+            const QFontMetrics fm(f.box.font());
+            const FrameBox::Geometry g =
+                FrameBox::Compute(fm.height(), fm.horizontalAdvance(title));
+            QImage expected(g.caption.size(), QImage::Format_RGB32);
+            expected.fill(QColor(0xE0, 0xE0, 0xE0));
+            QPainter p(&expected);
+            p.setFont(f.box.font());
+            p.setPen(QColor(0, 0, 0x80));
+            p.drawText(
+                QRect(QPoint(), g.caption.size()).adjusted(FrameBox::kCaptionPadding, 0, 0, 0),
+                Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, title);
+            p.end();
+            EXPECT_EQ(s.copy(g.caption), expected) << title.toStdString() << " " << points;
+        }
+    }
 }
