@@ -21,7 +21,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -165,46 +167,6 @@ void frmMain::createControls() {
     Image2->setGeometry(Layout::Image2);
     Image2->setAlignment(Qt::AlignCenter);
 
-    fra = new FrameBox(QStringLiteral("顺序练习"), this);
-    fra->setObjectName(QStringLiteral("fra"));
-    fra->setGeometry(Layout::fra);
-    lblPaper = label(fra, QString(), Layout::lblPaper);
-    lblPaper->setWordWrap(true);
-    lblPaper->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblPaper->setFont(AppFonts::song(12, true));
-    imgPaper = label(fra, QString(), Layout::imgPaper);
-    imgPaper->setAlignment(Qt::AlignCenter);
-    imgPaper->hide();
-    lblAn = label(fra, QString(), Layout::lblAn);
-    lblAn->setWordWrap(true);
-    lblAn->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblAn->setFont(AppFonts::song(11));
-    for (int i = 0; i < 4; ++i) {
-        opt[size_t(i)] = new QRadioButton(fra);
-        opt[size_t(i)]->setGeometry(10, 104 + i * 24, 200, 22);
-        opt[size_t(i)]->hide();
-    }
-
-    Frame1 = new QFrame(fra);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(Layout::Frame1);
-
-    Label1 = label(fra, QStringLiteral("您的答案:"), QRect(10, 356, 76, 24));
-    lblAnswer = label(fra, QStringLiteral("__"), QRect(88, 356, 56, 24));
-    for (size_t i = 0; i < 2; ++i) {
-        imgResult[i] = label(fra, QString(), QRect(146, 352, 28, 28));
-        imgResult[i]->setAlignment(Qt::AlignCenter);
-        imgResult[i]->hide();
-    }
-    Label7 = label(fra, QStringLiteral("答案:"), QRect(190, 356, 46, 24));
-    lblResult = label(fra, QString(), QRect(238, 356, 56, 24));
-
-    lblErrOK = label(fra, QStringLiteral("设置成功"), QRect(226, 397, 90, 22));
-    lblErrOK->hide();
-    chkAutoGo = new QCheckBox(QStringLiteral("正确答题后跳转到下一题"), fra);
-    chkAutoGo->setGeometry(10, 434, 260, 24);
-    chkAutoGo->setChecked(true);
-
     dg = new AnswerGrid(this);
     dg->setGeometry(Layout::dg);
     QFont gridFont = AppFonts::song(7.5);
@@ -236,8 +198,6 @@ void frmMain::createControls() {
     Image1->setAlignment(Qt::AlignCenter);
     Image1->setPixmap(AppPictures::get(QStringLiteral("banner")));
     Image2->setPixmap(AppPictures::get(QStringLiteral("side")));
-    imgResult[0]->setPixmap(AppPictures::get(QStringLiteral("result-right")));
-    imgResult[1]->setPixmap(AppPictures::get(QStringLiteral("result-wrong")));
     img[QStringLiteral("HideAn")] = AppPictures::get(QStringLiteral("hide-answer"));
     img[QStringLiteral("ShowAn")] = AppPictures::get(QStringLiteral("show-answer"));
     img[QStringLiteral("Logo")] = AppPictures::get(QStringLiteral("logo"));
@@ -257,29 +217,31 @@ void frmMain::createControls() {
     cboCar->hide();
 }
 
+namespace {
+
+// The buttons that sit in the question area, made with it.
+bool inQuestionArea(const ButtonEntry& entry) {
+    return entry.container == QLatin1String("fra") || entry.container == QLatin1String("Frame1");
+}
+
+} // namespace
+
+StyleButton* frmMain::button(const char* name, int index) {
+    // A button the stored layout lacks still exists, so the window works.
+    StyleButton* b = buttons_ ? buttons_->Button(QString::fromLatin1(name), index) : nullptr;
+    return b ? b : new StyleButton(this);
+}
+
 void frmMain::createButtons() {
     QString error;
-    buttons_ =
-        FormButtons::CreateFromFile(this, QStringLiteral(":/layouts/frmMain.layout"), &error);
-    if (!buttons_)
+    layout_ = FormLayout::Load(QStringLiteral(":/layouts/frmMain.layout"), &error);
+    if (layout_)
+        buttons_ = FormButtons::Create(this, *layout_, true,
+                                       [](const ButtonEntry& e) { return !inQuestionArea(e); });
+    else
         qWarning("%s", qPrintable(error));
-    // A button the stored layout lacks still exists, so the window works.
-    auto find = [this](const char* name, int index = -1) {
-        StyleButton* b = buttons_ ? buttons_->Button(QString::fromLatin1(name), index) : nullptr;
-        return b ? b : new StyleButton(this);
-    };
     for (int i = 0; i < 8; ++i)
-        cmdK[size_t(i)] = find("cmdK", i);
-    for (int i = 0; i < 4; ++i)
-        cmdAn[size_t(i)] = find("cmdAn", i);
-    for (int i = 0; i < 2; ++i) {
-        cmdYN[size_t(i)] = find("cmdYN", i);
-        cmdShowAnswer[size_t(i)] = find("cmdShowAnswer", i);
-    }
-    cmdSetError = find("cmdSetError");
-    cmdPriv = find("cmdPriv");
-    cmdNext = find("cmdNext");
-    cmdSubit = find("cmdSubit");
+        cmdK[size_t(i)] = button("cmdK", i);
     // Chapter practice, the wrong-question book, the examination and the
     // forum are not offered yet.
     for (int i = 3; i <= 6; ++i)
@@ -289,12 +251,94 @@ void frmMain::createButtons() {
     StyleButton::PrerenderFaces({cmdK.begin(), cmdK.end()});
 }
 
-void frmMain::connectControls() {
-    for (int i = 0; i < 8; ++i)
-        connect(cmdK[size_t(i)], &StyleButton::Click, this, [this, i] { cmdK_Click(i); });
+void frmMain::ensureQuestionArea() {
+    if (fra)
+        return;
+    // Made when a mode first shows it: a start shows only the description,
+    // and the learner who reads it and leaves never needs these controls.
+    fra = new FrameBox(QStringLiteral("顺序练习"), this);
+    fra->setObjectName(QStringLiteral("fra"));
+    fra->setGeometry(Layout::fra);
+    lblPaper = label(fra, QString(), Layout::lblPaper);
+    lblPaper->setWordWrap(true);
+    lblPaper->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblPaper->setFont(AppFonts::song(12, true));
+    imgPaper = label(fra, QString(), Layout::imgPaper);
+    imgPaper->setAlignment(Qt::AlignCenter);
+    imgPaper->hide();
+    lblAn = label(fra, QString(), Layout::lblAn);
+    lblAn->setWordWrap(true);
+    lblAn->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblAn->setFont(AppFonts::song(11));
+    for (int i = 0; i < 4; ++i) {
+        opt[size_t(i)] = new QRadioButton(fra);
+        opt[size_t(i)]->setGeometry(10, 104 + i * 24, 200, 22);
+        opt[size_t(i)]->hide();
+    }
+    Frame1 = new QFrame(fra);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setGeometry(Layout::Frame1);
+    Label1 = label(fra, QStringLiteral("您的答案:"), QRect(10, 356, 76, 24));
+    lblAnswer = label(fra, QStringLiteral("__"), QRect(88, 356, 56, 24));
+    for (size_t i = 0; i < 2; ++i) {
+        imgResult[i] = label(fra, QString(), QRect(146, 352, 28, 28));
+        imgResult[i]->setAlignment(Qt::AlignCenter);
+        imgResult[i]->hide();
+    }
+    Label7 = label(fra, QStringLiteral("答案:"), QRect(190, 356, 46, 24));
+    lblResult = label(fra, QString(), QRect(238, 356, 56, 24));
+    lblErrOK = label(fra, QStringLiteral("设置成功"), QRect(226, 397, 90, 22));
+    lblErrOK->hide();
+    chkAutoGo = new QCheckBox(QStringLiteral("正确答题后跳转到下一题"), fra);
+    chkAutoGo->setGeometry(10, 434, 260, 24);
+    chkAutoGo->setChecked(true);
+    imgResult[0]->setPixmap(AppPictures::get(QStringLiteral("result-right")));
+    imgResult[1]->setPixmap(AppPictures::get(QStringLiteral("result-wrong")));
+    fra->hide(); // shown by whoever needs it, in front of the description
+
+    if (buttons_ && layout_)
+        buttons_->Add(*layout_, inQuestionArea);
+    for (int i = 0; i < 4; ++i)
+        cmdAn[size_t(i)] = button("cmdAn", i);
+    for (int i = 0; i < 2; ++i) {
+        cmdYN[size_t(i)] = button("cmdYN", i);
+        cmdShowAnswer[size_t(i)] = button("cmdShowAnswer", i);
+    }
+    cmdSetError = button("cmdSetError");
+    cmdPriv = button("cmdPriv");
+    cmdNext = button("cmdNext");
+    cmdSubit = button("cmdSubit");
     for (int i = 0; i < 2; ++i)
         connect(cmdShowAnswer[size_t(i)], &StyleButton::Click, this,
                 [this, i] { cmdShowAnswer_Click(i); });
+
+    for (QWidget* w : std::initializer_list<QWidget*>{lblPaper, opt[0], opt[1], opt[2], opt[3], fra,
+                                                      Frame1, lblAn, Label1, Label7, lblResult,
+                                                      lblAnswer, lblErrOK, chkAutoGo})
+        colour(w, kButtonFace, kNavy);
+    Frame1->setFrameShape(QFrame::NoFrame);
+    Exam(examLook_);
+
+    // Tab goes through the area's controls as if they had been there from
+    // the start: its options and check box before the answer sheet, its
+    // buttons after the menu, the vehicle list last.
+    std::vector<QWidget*> chain{opt.begin(), opt.end()};
+    chain.push_back(chkAutoGo);
+    chain.push_back(dg);
+    chain.insert(chain.end(), cmdK.begin(), cmdK.end());
+    if (buttons_) {
+        for (StyleButton* b : buttons_->All())
+            if (std::find(cmdK.begin(), cmdK.end(), b) == cmdK.end())
+                chain.push_back(b);
+    }
+    chain.push_back(cboCar);
+    for (size_t i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
+}
+
+void frmMain::connectControls() {
+    for (int i = 0; i < 8; ++i)
+        connect(cmdK[size_t(i)], &StyleButton::Click, this, [this, i] { cmdK_Click(i); });
     connect(cboCar, &QComboBox::activated, this, [this] { cboCar_Click(); });
     connect(dg, &AnswerGrid::LeaveCell, this, [this] { dg_LeaveCell(); });
     connect(dg, &AnswerGrid::Click, this, [this] { dg_Click(); });
@@ -350,16 +394,13 @@ bool frmMain::Form_Load() {
     });
     step([&] {
         colour(this, kButtonFace, kNavy);
-        for (QWidget* w : std::initializer_list<QWidget*>{
-                 lblPaper,  opt[0],    opt[1],    opt[2],    opt[3], lbl1,      lbl2,   lblHour,
-                 lblMinute, lblSecond, fra,       fraT,      fraC,   Frame1,    cboCar, lblAn,
-                 Label1,    Label7,    lblResult, lblAnswer, lblRE,  lblFirstOK})
+        for (QWidget* w : std::initializer_list<QWidget*>{lbl1, lbl2, lblHour, lblMinute, lblSecond,
+                                                          fraT, fraC, cboCar, lblRE, lblFirstOK})
             colour(w, kButtonFace, kNavy);
         shpBk->setBackColor(kButtonFace);
         shpBk->setFillColor(kNavy);
         shpBk->setBorderColor(kNavy);
-        for (QWidget* w : std::initializer_list<QWidget*>{lblErrOK, Label3, Label4, Label5, Label6,
-                                                          fraDescr, chkAutoGo})
+        for (QWidget* w : std::initializer_list<QWidget*>{Label3, Label4, Label5, Label6, fraDescr})
             colour(w, kButtonFace, kNavy);
         colour(pro, kNavy, kNavy);
     });
@@ -375,7 +416,6 @@ bool frmMain::Form_Load() {
         dg->setForeColor(kNavy);
         dg->setForeColorSel(kLightCyan);
     });
-    step([&] { Frame1->setFrameShape(QFrame::NoFrame); });
     step([&] {
         qs.papers.assign(1, PaperRecord());
         qs.bShowAnswer = false;
@@ -426,10 +466,15 @@ void frmMain::Form_Resize() {
 }
 
 void frmMain::Exam(bool bExam) {
+    examLook_ = bExam;
+    lblFirstOK->setVisible(!bExam);
+    lblRE->setVisible(!bExam);
+    if (!fra)
+        return; // the question area takes the look when it is made
     cmdSubit->setVisible(bExam);
     cmdSetError->setVisible(!bExam);
-    for (QWidget* w : std::initializer_list<QWidget*>{cmdShowAnswer[0], cmdShowAnswer[1],
-                                                      lblFirstOK, lblRE, chkAutoGo})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{cmdShowAnswer[0], cmdShowAnswer[1], chkAutoGo})
         w->setVisible(!bExam);
 }
 
@@ -440,8 +485,10 @@ void frmMain::setDescriptionInFront(bool front) {
     if (front) {
         fraDescr->show();
         fraDescr->raise();
-        fra->hide();
+        if (fra)
+            fra->hide();
     } else {
+        ensureQuestionArea();
         fra->show();
         fraDescr->lower();
         fraDescr->hide();
@@ -460,7 +507,8 @@ void frmMain::cmdK_Click(int Index) {
     setDescriptionInFront(Index == 7);
     Exam(false);
     title = modeTitles[size_t(Index)];
-    cmdSetError->show();
+    if (cmdSetError)
+        cmdSetError->show();
 
     try {
         switch (Index) {
@@ -560,6 +608,7 @@ qint32 frmMain::GetCurPaper() const {
 }
 
 void frmMain::VisbleAnswer(bool bSelect) {
+    ensureQuestionArea();
     for (StyleButton* b : cmdAn)
         b->setVisible(bSelect);
     for (StyleButton* b : cmdYN)
@@ -569,6 +618,7 @@ void frmMain::VisbleAnswer(bool bSelect) {
 void frmMain::ShowPaper(qint32 Index) {
     if (Index < 1 || Index > qs.paperCount)
         return;
+    ensureQuestionArea();
     const PaperRecord& q = qs.papers[size_t(Index)];
     VisbleAnswer(q.bChoice);
     lblPaper->setText(QString::number(Index) + QStringLiteral(". ") + q.question);
@@ -624,6 +674,7 @@ void frmMain::ShowPaper(qint32 Index) {
 void frmMain::ShowPos(const QString& s) {
     const QString text = s + QStringLiteral("(共计") + QString::number(qs.paperCount) +
                          QStringLiteral("题)--") + cboCar->currentText().left(3);
+    ensureQuestionArea();
     fra->setTitle(text);
     fra->setToolTip(text);
 }
@@ -650,6 +701,7 @@ void frmMain::ShowProgress() {
 void frmMain::SetResult(qint32 Index) {
     if (Index < 1 || Index > qs.paperCount)
         return;
+    ensureQuestionArea();
     const PaperRecord& q = qs.papers[size_t(Index)];
     if (q.bChoice) {
         if (q.answerIndex >= 0 && q.answerIndex <= 3)
@@ -664,6 +716,7 @@ void frmMain::cmdShowAnswer_Click(int) {
     const qint32 k = GetCurPaper();
     if (k == 0 || qs.paperCount == 0)
         return;
+    ensureQuestionArea();
     lblResult->setVisible(qs.bShowAnswer);
     Label7->setVisible(qs.bShowAnswer);
     SetResult(k);

@@ -46,6 +46,10 @@ public:
     void Form_QueryUnload();
     void Form_Resize();
     void Exam(bool bExam);
+    // Makes the question area (frame, texts, options and its buttons) if it
+    // is not there yet; a start shows only the description and leaves the
+    // area's controls null until a mode needs them.
+    void ensureQuestionArea();
 
     // Mode menu and vehicle type.
     void cmdK_Click(int Index);
@@ -129,11 +133,14 @@ private:
     void setDescriptionInFront(bool front);
     void createControls();
     void createButtons();
+    StyleButton* button(const char* name, int index = -1);
     void connectControls();
     QMessageBox::StandardButton defaultMsgBox(const QString& text,
                                               QMessageBox::StandardButtons buttons);
 
+    std::optional<FormLayout> layout_; // the buttons' stored layout, for the question area
     std::optional<FormButtons> buttons_;
+    bool examLook_ = false; // the look Exam() last set
     bool loaded_ = false;
     bool shown_ = false;
 };

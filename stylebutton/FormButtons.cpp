@@ -3,12 +3,24 @@
 #include <QWidget>
 #include <algorithm>
 
-FormButtons FormButtons::Create(QWidget* window, const FormLayout& layout, bool userMode) {
+FormButtons FormButtons::Create(QWidget* window, const FormLayout& layout, bool userMode,
+                                const Filter& which) {
     FormButtons result;
     result.formName_ = layout.formName;
     result.formProperties_ = layout.formProperties;
     result.window_ = window;
+    result.Add(
+        layout, which ? which : [](const ButtonEntry&) { return true; }, userMode);
+    return result;
+}
+
+void FormButtons::Add(const FormLayout& layout, const Filter& which, bool userMode) {
+    QWidget* window = window_;
+    if (!window)
+        return;
     for (const ButtonEntry& entry : layout.buttons) {
+        if (!which(entry))
+            continue;
         // A frame that is not there leaves the button on the window itself.
         QWidget* parent = window;
         if (!entry.container.isEmpty()) {
@@ -23,9 +35,8 @@ FormButtons FormButtons::Create(QWidget* window, const FormLayout& layout, bool 
         button->setGeometryTwips(entry.left, entry.top, entry.width, entry.height);
         button->ReadProperties(entry.properties);
         button->setVisible(entry.visible);
-        result.members_.append({entry.name, entry.index, button});
+        members_.append({entry.name, entry.index, button});
     }
-    return result;
 }
 
 std::optional<FormButtons> FormButtons::CreateFromFile(QWidget* window, const QString& path,

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QPointer>
 #include <QString>
+#include <functional>
 #include <optional>
 
 class QWidget;
@@ -16,9 +17,16 @@ class QWidget;
 // connects their Click signals.
 class FormButtons {
 public:
-    // Creates every button of the layout. userMode false is for editing a
-    // layout rather than running the program.
-    static FormButtons Create(QWidget* window, const FormLayout& layout, bool userMode = true);
+    // Which buttons of a layout to make now; a window may make the buttons
+    // of a part it shows later when that part is made.
+    using Filter = std::function<bool(const ButtonEntry&)>;
+
+    // Creates every button of the layout, or those the filter takes.
+    // userMode false is for editing a layout rather than running the program.
+    static FormButtons Create(QWidget* window, const FormLayout& layout, bool userMode = true,
+                              const Filter& which = {});
+    // Creates the buttons of the layout the filter takes, beside those made.
+    void Add(const FormLayout& layout, const Filter& which, bool userMode = true);
     // Reads a layout file or Qt resource and creates its buttons; nullopt
     // (with the reason in error) when the file cannot be read or parsed.
     static std::optional<FormButtons> CreateFromFile(QWidget* window, const QString& path,

@@ -5,11 +5,13 @@
 #include "Mod.h"
 #include "StyleButton.h"
 #include "TestBank.h"
+#include "VbColor.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QRadioButton>
 #include <QSet>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -68,8 +70,11 @@ TEST_F(MainWindow, StartsWithTheDescriptionPanelAndNoQuestionSet) {
     EXPECT_EQ(w->qs.paperCount, 0);
     EXPECT_EQ(w->qs.papers.size(), 1u);
     EXPECT_FALSE(w->qs.bShowAnswer);
-    EXPECT_TRUE(inFront(w->fraDescr, w->fra));
-    EXPECT_TRUE(w->fra->isHidden()); // nothing behind the description is drawn
+    // Nothing is made behind the description: the question area waits for
+    // the first mode that shows it.
+    EXPECT_EQ(w->fra, nullptr);
+    EXPECT_EQ(w->lblPaper, nullptr);
+    EXPECT_EQ(w->cmdSubit, nullptr);
     EXPECT_FALSE(w->fraDescr->isHidden());
     EXPECT_FALSE(w->Timer1.isActive());
     EXPECT_FALSE(w->tmrAd.isActive());
@@ -178,6 +183,7 @@ TEST_F(MainWindow, WithoutItsBankTheWindowDoesNotLoad) {
 
 TEST_F(MainWindow, ExamAppearanceShowsOnlyTheHandIn) {
     auto w = open();
+    w->ensureQuestionArea();
     w->Exam(true);
     EXPECT_FALSE(w->cmdSubit->isHidden());
     for (QWidget* c :
@@ -190,6 +196,67 @@ TEST_F(MainWindow, ExamAppearanceShowsOnlyTheHandIn) {
          std::initializer_list<QWidget*>{w->cmdSetError, w->cmdShowAnswer[0], w->cmdShowAnswer[1],
                                          w->lblFirstOK, w->lblRE, w->chkAutoGo})
         EXPECT_FALSE(c->isHidden());
+}
+
+TEST_F(MainWindow, TheQuestionAreaTakesTheLookSetBeforeItWasMade) {
+    for (bool exam : {true, false}) {
+        auto w = open();
+        w->Exam(exam);
+        EXPECT_EQ(w->lblFirstOK->isHidden(), exam);
+        w->ensureQuestionArea();
+        EXPECT_EQ(w->cmdSubit->isHidden(), !exam);
+        for (QWidget* c : std::initializer_list<QWidget*>{w->cmdSetError, w->cmdShowAnswer[0],
+                                                          w->cmdShowAnswer[1], w->chkAutoGo})
+            EXPECT_EQ(c->isHidden(), exam);
+        // Made once: asking again changes nothing.
+        FrameBox* area = w->fra;
+        w->ensureQuestionArea();
+        EXPECT_EQ(w->fra, area);
+        EXPECT_EQ(w->findChildren<StyleButton*>().size(), 20);
+    }
+}
+
+TEST_F(MainWindow, TheQuestionAreaComesWithTheFirstModeInItsColoursAndTabOrder) {
+    auto w = open();
+    w->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+    w->cmdK_Click(1);
+    ASSERT_NE(w->fra, nullptr);
+    EXPECT_FALSE(w->fra->isHidden());
+    EXPECT_TRUE(w->fraDescr->isHidden());
+    EXPECT_TRUE(w->lblPaper->text().startsWith("1. "));
+    for (QWidget* c : std::initializer_list<QWidget*>{w->fra, w->lblPaper, w->lblAn, w->Label1,
+                                                      w->chkAutoGo, w->cmdAn[0]}) {
+        EXPECT_EQ(c->palette().color(QPalette::Window), VbColor(0x8000000F))
+            << c->objectName().toStdString();
+        EXPECT_EQ(c->palette().color(QPalette::WindowText), VbColor(0x800000))
+            << c->objectName().toStdString();
+    }
+    // Tab goes as it would had the area been made at the start: its options
+    // and check box, the answer sheet, the menu, the area's buttons in their
+    // stored order, the vehicle list.
+    std::vector<QWidget*> expected{w->opt.begin(), w->opt.end()};
+    expected.push_back(w->chkAutoGo);
+    expected.push_back(w->dg);
+    expected.insert(expected.end(), w->cmdK.begin(), w->cmdK.end());
+    const auto layout = FormLayout::Load(":/layouts/frmMain.layout");
+    ASSERT_TRUE(layout);
+    for (const ButtonEntry& e : layout->buttons) {
+        if (e.name == "cmdK")
+            continue;
+        const QString name = e.index < 0 ? e.name : QString("%1(%2)").arg(e.name).arg(e.index);
+        expected.push_back(w->findChild<StyleButton*>(name));
+        ASSERT_TRUE(expected.back()) << name.toStdString();
+    }
+    expected.push_back(w->cboCar);
+    std::vector<QWidget*> chain;
+    QWidget* c = w->opt[0];
+    for (size_t i = 0; i < expected.size(); ++i, c = c->nextInFocusChain()) {
+        while (std::find(expected.begin(), expected.end(), c) == expected.end())
+            c = c->nextInFocusChain();
+        chain.push_back(c);
+    }
+    EXPECT_EQ(chain, expected);
 }
 
 TEST_F(MainWindow, KeepsItsSize) {
@@ -274,6 +341,7 @@ TEST_F(MainWindow, TheDescriptionComesBackAndStopsTheClock) {
 
 TEST_F(MainWindow, StaticTextsFitTheirControls) {
     auto w = open();
+    w->ensureQuestionArea();
     w->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
     for (QLabel* l : w->findChildren<QLabel*>()) {
@@ -306,6 +374,7 @@ TEST_F(MainWindow, StaticTextsFitTheirControls) {
 
 TEST_F(MainWindow, ButtonsComeFromTheStoredLayout) {
     auto w = open();
+    w->ensureQuestionArea();
     const QStringList menu = {"车型选择", "顺序练习", "随机练习", "章节练习",
                               "错题练习", "模拟考试", "学车交流", "软件说明"};
     for (int i = 0; i < 8; ++i) {

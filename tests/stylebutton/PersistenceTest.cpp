@@ -382,6 +382,27 @@ TEST(FormButtons, ALoadedButtonIsNotInitialisedFirstYetEndsTheSame) {
     }
 }
 
+TEST(FormButtons, AFilteredLayoutMakesTheRestWhenAsked) {
+    QWidget window;
+    const auto layout = FormLayout::Parse(kLayout);
+    ASSERT_TRUE(layout.has_value());
+    auto menuOnly = [](const ButtonEntry& e) { return e.name == "cmdK"; };
+    FormButtons buttons = FormButtons::Create(&window, *layout, true, menuOnly);
+    EXPECT_EQ(buttons.All().size(), 2);
+    EXPECT_EQ(buttons.Button("cmdSubit"), nullptr);
+    EXPECT_EQ(window.findChildren<StyleButton*>().size(), 2);
+    buttons.Add(*layout, [&](const ButtonEntry& e) { return !menuOnly(e); });
+    ASSERT_EQ(buttons.All().size(), 3);
+    StyleButton* submit = buttons.Button("cmdSubit");
+    ASSERT_NE(submit, nullptr);
+    EXPECT_TRUE(submit->isHidden());
+    EXPECT_EQ(submit->HeightTwips(), 220);
+    // Captured, the form holds every button, those made later last.
+    const FormLayout captured = buttons.Capture();
+    ASSERT_EQ(captured.buttons.size(), 3);
+    EXPECT_EQ(captured.buttons[2].name, "cmdSubit");
+}
+
 TEST(FormButtons, CaptureWritesTheSameForm) {
     QWidget window;
     const auto layout = FormLayout::Parse(kLayout);
