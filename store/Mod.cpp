@@ -40,10 +40,10 @@ QString StorePath() {
 }
 
 bool OpenBankFile(Database& store, const QString& path, QString* error) {
-    // A bank with our salt opens with the key derived in advance; if that
-    // fails for any reason the passphrase still decides.
-    if (StoreKey::hasOurSalt(path) &&
-        store.openRaw(path, QString::fromLatin1(StoreKey::derivedKey().toHex())))
+    // A bank built with our salt opens with the key derived in advance. Any
+    // other file fails that at its first page, and the passphrase decides:
+    // the failed try costs far less than reading the salt first each start.
+    if (store.openRaw(path, QString::fromLatin1(StoreKey::derivedKey().toHex())))
         return true;
     return store.open(path, StoreKey::kPassphrase, error);
 }
