@@ -132,6 +132,10 @@ void frmMain::createControls() {
     setWindowTitle(kCaption);
     setFont(AppFonts::song(10.5));
     setFixedSize(kWidthTwips / 15, kHeightTwips / 15);
+    // The window has its colours before its controls, which take them as
+    // they are made; coloured afterwards, every control would be sent the
+    // change. Start-up colours it again, and finds nothing to change.
+    colour(this, kButtonFace, kNavy);
     // The description panel comes first, in its final colours, so that its
     // text can be drawn on a worker thread while the rest of the window is
     // built and shown. It takes the place of the question area; only one of

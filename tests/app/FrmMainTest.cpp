@@ -225,7 +225,8 @@ TEST_F(MainWindow, TheQuestionAreaComesWithTheFirstModeInItsColoursAndTabOrder) 
     EXPECT_FALSE(w->fra->isHidden());
     EXPECT_TRUE(w->fraDescr->isHidden());
     EXPECT_TRUE(w->lblPaper->text().startsWith("1. "));
-    for (QWidget* c : std::initializer_list<QWidget*>{w->fra, w->lblPaper, w->lblAn, w->Label1,
+    for (QWidget* c : std::initializer_list<QWidget*>{w.get(), w->Label6, w->lblHour, w->fraDescr,
+                                                      w->fra, w->lblPaper, w->lblAn, w->Label1,
                                                       w->chkAutoGo, w->cmdAn[0]}) {
         EXPECT_EQ(c->palette().color(QPalette::Window), VbColor(0x8000000F))
             << c->objectName().toStdString();
