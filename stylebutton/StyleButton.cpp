@@ -608,12 +608,18 @@ void StyleButton::PrerenderFaces(const QList<StyleButton*>& buttons) {
     if (jobs->empty())
         return;
     DrawingQueue::Run([jobs] {
+        // Fonts are made on the thread that uses them; buttons of one font
+        // share one, and with it the font engine Qt looks up for each new one.
+        QString fontKey;
+        QFont font;
         for (Job& job : *jobs) {
             DrawnFace drawn;
             {
-                // Fonts are made on the thread that uses them.
-                QFont font;
-                font.fromString(job.face.font);
+                if (job.face.font != fontKey || fontKey.isEmpty()) {
+                    fontKey = job.face.font;
+                    font = QFont();
+                    font.fromString(fontKey);
+                }
                 DrawSurface surface;
                 surface.setFont(font);
                 surface.setBackgroundColor(job.face.background);

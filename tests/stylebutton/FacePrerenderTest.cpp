@@ -54,6 +54,32 @@ TEST(FacePrerender, DrawnAheadIsTheFaceDrawnAtPaint) {
     }
 }
 
+TEST(FacePrerender, ButtonsOfSeveralFontsDrawnTogetherKeepTheirOwn) {
+    // Drawn in one batch, buttons of one font share it; a button of another
+    // font between them must still get its own.
+    const std::vector<std::pair<double, bool>> fonts = {
+        {9.75, false}, {9.75, false}, {14.25, true}, {9.75, false}, {12, false}};
+    std::vector<std::unique_ptr<StyleButton>> ahead, atPaint;
+    QList<StyleButton*> batch;
+    for (const auto& [points, bold] : fonts) {
+        for (auto* list : {&ahead, &atPaint}) {
+            list->push_back(std::make_unique<StyleButton>());
+            StyleButton& b = *list->back();
+            Prepare(b, QStringLiteral("对(&Y)"));
+            QFont font("宋体");
+            font.setPointSizeF(points);
+            font.setBold(bold);
+            b.setFont(font);
+        }
+        batch << ahead.back().get();
+    }
+    StyleButton::PrerenderFaces(batch);
+    for (size_t i = 0; i < fonts.size(); ++i) {
+        SCOPED_TRACE(i);
+        ExpectSameFace(*ahead[i], *atPaint[i]);
+    }
+}
+
 TEST(FacePrerender, AButtonChangedAfterwardsShowsItsNewFace) {
     const std::vector<std::function<void(StyleButton&)>> changes = {
         [](StyleButton& b) { b.setCaption(QStringLiteral("随机练习")); },
