@@ -211,6 +211,11 @@ void frmMain::createControls() {
     setWindowIcon(QIcon(img[QStringLiteral("Logo")]));
 
     createButtons();
+    // The menu's frame is painted after the window's other controls, which it
+    // does not overlap (the vehicle list, made next, stays above it): its
+    // buttons' faces are drawn on the drawing thread after the description's
+    // text, and the first paint waits less for them.
+    fraC->raise();
 
     // The vehicle-type list stands in for the first menu button while the
     // learner chooses; it is wider than the button so its items show whole.
