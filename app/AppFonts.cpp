@@ -23,9 +23,9 @@ QFont song(double pointSize, bool bold) {
     QFont f(QString::fromUtf8(kSong));
     f.setPointSizeF(pointSize);
     f.setBold(bold);
-    // Chinese and Latin text in these faces needs no shaping beyond the
-    // character map, and skipping it makes every text of the windows
-    // cheaper to lay out.
+    // Chinese text in these faces needs no shaping beyond the character map
+    // and looks the same without it; Latin letters only lose their kerning
+    // pairs. Skipping it makes every text of the windows cheaper to lay out.
     f.setStyleStrategy(QFont::PreferNoShaping);
     return f;
 }

@@ -307,6 +307,7 @@ void frmMain::ensureQuestionArea() {
 
     if (buttons_ && layout_)
         buttons_->Add(*layout_, inQuestionArea);
+    layout_.reset(); // every button of it is made now
     for (int i = 0; i < 4; ++i)
         cmdAn[size_t(i)] = button("cmdAn", i);
     for (int i = 0; i < 2; ++i) {
