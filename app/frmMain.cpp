@@ -136,13 +136,12 @@ void frmMain::createControls() {
     // they are made; coloured afterwards, every control would be sent the
     // change. Start-up colours it again, and finds nothing to change.
     colour(this, kButtonFace, kNavy);
-    // The description panel comes first, in its final colours, so that its
+    // The description panel comes first, in the window's colours, so that its
     // text can be drawn on a worker thread while the rest of the window is
     // built and shown. It takes the place of the question area; only one of
     // the two is shown at a time, so neither needs to cover the other.
     fraDescr = new FrameBox(QStringLiteral("软件说明"), this);
     fraDescr->setGeometry(Layout::fra);
-    colour(fraDescr, kButtonFace, kNavy);
     descrText = new TextPanel(fraDescr);
     descrText->setGeometry(14, 28, 440, 454);
     descrText->setBlocks({{QRect(0, 0, 440, 84), kDescrIntro},
