@@ -90,10 +90,10 @@ TEST(AnswerGrid, AClickLeavesTheOldCellMovesAndThenClicks) {
     QObject::connect(&dg, &AnswerGrid::Click,
                      [&] { order << QString("click %1,%2").arg(dg.Row()).arg(dg.Col()); });
     const QRect cell = dg.visualRect(dg.model()->index(1, 3));
-    QTest::mouseClick(dg.viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseClick(&dg, Qt::LeftButton, {}, cell.center() + dg.viewportRect().topLeft());
     EXPECT_EQ(order, (QStringList{"leave 0,0", "click 1,3"}));
     order.clear();
-    QTest::mouseClick(dg.viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseClick(&dg, Qt::LeftButton, {}, cell.center() + dg.viewportRect().topLeft());
     EXPECT_EQ(order, (QStringList{"click 1,3"})); // the same cell is not left
 }
 
@@ -113,7 +113,7 @@ TEST(AnswerGrid, GridLinesAreDrawnInTheGridColour) {
     dg.setColWidth(1, 600);
     dg.setRowHeight(20);
     dg.setGridColor(0x0000FF); // red, as 0x00BBGGRR
-    QImage shot = dg.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QImage shot = dg.grab(dg.viewportRect()).toImage().convertToFormat(QImage::Format_RGB32);
     // The line closing the first column is its last pixel column; the one
     // closing the first row its last pixel row.
     EXPECT_EQ(shot.pixel(39, 5), qRgb(0xFF, 0, 0));
@@ -121,7 +121,7 @@ TEST(AnswerGrid, GridLinesAreDrawnInTheGridColour) {
     EXPECT_NE(shot.pixel(20, 10), qRgb(0xFF, 0, 0)); // inside a cell
 
     dg.setGridColor(0x00FF00);
-    shot = dg.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    shot = dg.grab(dg.viewportRect()).toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(shot.pixel(39, 5), qRgb(0, 0xFF, 0));
 }
 
@@ -131,14 +131,8 @@ TEST(AnswerGrid, TheScrollBarShowsOnlyWhenTheRowsDoNotFit) {
     dg.setRowHeight(22);
     dg.setRows(1);
     dg.show();
-    // The layout the view would run from a zero timer; the scroll bar is
-    // shown or hidden by a queued call.
-    dg.doItemsLayout();
-    QCoreApplication::processEvents();
     EXPECT_FALSE(dg.verticalScrollBar()->isVisible());
     dg.setRows(40);
-    dg.doItemsLayout();
-    QCoreApplication::processEvents();
     EXPECT_TRUE(dg.verticalScrollBar()->isVisible());
     dg.setTopRow(10);
     EXPECT_EQ(dg.TopRow(), 10);
@@ -157,7 +151,6 @@ void shapeSmallSheet(AnswerGrid& dg, int rows) {
     dg.resize(120 + 2 * dg.frameWidth(), 60 + 2 * dg.frameWidth());
     dg.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dg));
-    dg.doItemsLayout();
 }
 
 int countPixels(const QImage& image, const QRect& area, QRgb colour) {
@@ -180,7 +173,7 @@ TEST(AnswerGrid, EachCellIsFilledWithItsOwnBackgroundUpToItsGridLines) {
     dg.setCol(2);
     dg.setCellBackColor(0x80FFFF); // light yellow
     dg.clearFocus();               // no dotted outline in the current cell
-    const QImage shot = dg.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage shot = dg.grab(dg.viewportRect()).toImage().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(shot.size(), QSize(120, 60));
     // Cell (1,2) spans x 80..119 and y 20..39; its last column and row are
     // the grid lines.
@@ -201,7 +194,7 @@ TEST(AnswerGrid, TextIsCentredInItsCellInTheCellsColourAndStruckThroughWhenAsked
     dg.setCol(1);
     dg.setText("88");
     dg.setCellForeColor(0x0000FF); // red
-    QImage plain = dg.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QImage plain = dg.grab(dg.viewportRect()).toImage().convertToFormat(QImage::Format_RGB32);
     const QRect cell(40, 0, 39, 19);
     const int red = countPixels(plain, cell, qRgb(0xFF, 0, 0));
     EXPECT_GT(red, 0);
@@ -216,7 +209,8 @@ TEST(AnswerGrid, TextIsCentredInItsCellInTheCellsColourAndStruckThroughWhenAsked
     EXPECT_NEAR(left, right, 2 * cell.height());
 
     dg.setCellFontStrikeThrough(true);
-    const QImage struck = dg.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage struck =
+        dg.grab(dg.viewportRect()).toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_GT(countPixels(struck, cell, qRgb(0xFF, 0, 0)), red);
 }
 
@@ -262,7 +256,7 @@ TEST(AnswerGrid, AnEmptySheetShowsOnlyItsBackground) {
     shapeSmallSheet(dg, 0);
     dg.setBackColorBkg(0x00FF00);
     dg.clearFocus();
-    const QImage shot = dg.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage shot = dg.grab(dg.viewportRect()).toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(countPixels(shot, shot.rect(), qRgb(0, 0xFF, 0)), shot.width() * shot.height());
 }
 
@@ -281,4 +275,67 @@ TEST(AnswerGrid, ScreenReadersSeeATableWhoseValueIsTheCurrentNumber) {
     EXPECT_EQ(a->text(QAccessible::Value), "");
     dg.setAccessibleName("本次答题卡");
     EXPECT_EQ(a->text(QAccessible::Name), "本次答题卡");
+}
+
+TEST(AnswerGrid, KeysAndTheWheelScrollTheRowsButLeaveTheCurrentCell) {
+    AnswerGrid dg;
+    shapeSmallSheet(dg, 10); // three rows show, top rows 0..7
+    dg.setFocus();
+    QTest::keyClick(&dg, Qt::Key_PageDown);
+    EXPECT_EQ(dg.TopRow(), 3);
+    QTest::keyClick(&dg, Qt::Key_Down);
+    EXPECT_EQ(dg.TopRow(), 4);
+    QTest::keyClick(&dg, Qt::Key_PageDown);
+    EXPECT_EQ(dg.TopRow(), 7); // no further than the last row at the bottom
+    QTest::keyClick(&dg, Qt::Key_Up);
+    EXPECT_EQ(dg.TopRow(), 6);
+    EXPECT_EQ(dg.Row(), 0);
+    EXPECT_EQ(dg.Col(), 0);
+
+    QWheelEvent up(QPointF(10, 10), dg.mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, 120),
+                   Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(&dg, &up);
+    EXPECT_LT(dg.TopRow(), 6);
+    EXPECT_EQ(dg.verticalScrollBar()->value(), dg.TopRow());
+}
+
+TEST(AnswerGrid, TheScrollBarTakesItsWidthFromTheCellsAndOnlyCellsAreClickable) {
+    AnswerGrid dg;
+    shapeSmallSheet(dg, 3);
+    const QRect inside = dg.contentsRect();
+    EXPECT_EQ(dg.viewportRect(), inside);
+    dg.setRows(20);
+    ASSERT_TRUE(dg.verticalScrollBar()->isVisible());
+    EXPECT_EQ(dg.viewportRect().width(), inside.width() - dg.verticalScrollBar()->width());
+    EXPECT_EQ(dg.verticalScrollBar()->geometry().right(), inside.right());
+
+    int left = 0;
+    QObject::connect(&dg, &AnswerGrid::LeaveCell, [&] { ++left; });
+    // The frame's edge is not a cell.
+    QTest::mouseClick(&dg, Qt::LeftButton, {}, QPoint(0, 30));
+    EXPECT_EQ(left, 0);
+    EXPECT_EQ(dg.Row(), 0);
+    dg.setRows(3);
+    EXPECT_FALSE(dg.verticalScrollBar()->isVisible());
+    EXPECT_EQ(dg.viewportRect(), inside);
+}
+
+TEST(AnswerGrid, ARowCutByTheBottomStaysInsideTheFrame) {
+    AnswerGrid dg;
+    dg.setCols(3);
+    for (int c = 0; c < 3; ++c)
+        dg.setColWidth(c, 600);
+    dg.setRowHeight(20);
+    dg.setRows(3); // 60 pixels of rows in a view 50 high
+    dg.resize(120 + 2 * dg.frameWidth(), 50 + 2 * dg.frameWidth());
+    dg.setBackColor(0x0000FF); // red cells
+    dg.setGridColor(0x0000FF);
+    const QImage whole = dg.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRect view = dg.viewportRect();
+    // Red everywhere in the view, nowhere in the frame below it.
+    EXPECT_EQ(countPixels(whole, QRect(view.left(), view.bottom() - 4, 40, 5), qRgb(0xFF, 0, 0)),
+              40 * 5);
+    EXPECT_EQ(countPixels(whole, QRect(0, view.bottom() + 1, whole.width(), dg.frameWidth()),
+                          qRgb(0xFF, 0, 0)),
+              0);
 }
