@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QColor>
 #include <QImage>
 #include <QList>
@@ -30,6 +31,9 @@ struct TextPanelContent {
     // word boundaries within the block, from its top left corner. Safe to
     // call on any thread.
     QImage render() const;
+    // Names the picture among those kept between starts: the same key for
+    // the same content drawn by the same Qt.
+    QByteArray cacheKey() const;
 
     // How a block's text is laid out in its rectangle.
     static constexpr int kFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;

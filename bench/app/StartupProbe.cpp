@@ -10,6 +10,8 @@
 #include "frmMain.h"
 
 #include <QApplication>
+#include <QStandardPaths>
+#include <QThreadPool>
 #include <cstring>
 #include <memory>
 #include <optional>
@@ -20,6 +22,9 @@ int main(int argc, char** argv) {
         return 2;
     // As the program's main() does; a bare window draws no text, so it has
     // no fonts to read ahead.
+    // Pictures kept between starts go to the test folders, not to the
+    // user's; the benchmark's own runs share them, as a learner's starts do.
+    QStandardPaths::setTestModeEnabled(true);
     std::optional<FontWarmUp> fonts;
     if (std::strcmp(argv[1], "main") == 0)
         fonts.emplace();
@@ -46,6 +51,8 @@ int main(int argc, char** argv) {
     const char shown = '1';
     if (write(STDOUT_FILENO, &shown, 1) != 1)
         return 3;
-    // Closing is not part of starting: leave without tearing down.
+    // Closing is not part of starting: leave without tearing down, once
+    // what the window keeps for the next start has been written.
+    QThreadPool::globalInstance()->waitForDone();
     _exit(0);
 }
