@@ -110,6 +110,11 @@ int roundHalfEven(double v) {
 frmMain::frmMain(const QString& programFolder, QWidget* parent) : QWidget(parent) {
     if (!programFolder.isEmpty())
         Mod::SetProgramFolder(programFolder);
+    // Opening the encrypted bank (its key set-up, first pages and schema)
+    // takes about as long as building the controls, and needs none of them:
+    // the two go on side by side. Nothing here touches the store before
+    // Form_Load takes it.
+    storeReads_ = std::make_unique<StartTask<StoreReads>>(&frmMain::ReadStore);
     AppFonts::install();
     AppStyle::install();
     MsgBox = [this](const QString& text, QMessageBox::StandardButtons buttons) {
@@ -367,6 +372,21 @@ QMessageBox::StandardButton frmMain::defaultMsgBox(const QString& text,
     return QMessageBox::StandardButton(box.exec());
 }
 
+frmMain::StoreReads frmMain::ReadStore() {
+    StoreReads reads;
+    reads.opened = Mod::OpenStore(Mod::db);
+    if (!reads.opened)
+        return reads;
+    reads.lastSeq = Mod::GetParam(kLastSeqKey, QStringLiteral("1"));
+    reads.carType = Mod::GetParam(kCarTypeKey, QStringLiteral("C"));
+    // Records of more than a week ago go; a store that refuses keeps them.
+    try {
+        Mod::db.execute(QStringLiteral("delete from record where datediff('d',recordtime,now)>7"));
+    } catch (...) {
+    }
+    return reads;
+}
+
 bool frmMain::Form_Load() {
     // Each step after the first runs with its failures ignored.
     auto step = [](auto&& f) {
@@ -376,20 +396,27 @@ bool frmMain::Form_Load() {
         }
     };
 
-    if (!Mod::OpenStore(Mod::db))
+    StoreReads reads;
+    if (storeReads_) {
+        reads = storeReads_->Take();
+        storeReads_.reset();
+    } else {
+        reads = ReadStore();
+    }
+    if (!reads.opened)
         return false;
     qs.paperCount = 0;
     step([&] { tmrAd.setInterval(60000); });
     step([&] { setWindowFlag(Qt::WindowStaysOnTopHint, false); });
     step([&] {
         bool ok = false;
-        const QString text = Mod::GetParam(kLastSeqKey, QStringLiteral("1"));
+        const QString text = reads.lastSeq;
         const qint32 v = text.trimmed().toInt(&ok);
         if (!ok)
             throw StoreError("not a number");
         qs.lastSeq = v;
     });
-    step([&] { qs.carType = Mod::GetParam(kCarTypeKey, QStringLiteral("C")); });
+    step([&] { qs.carType = reads.carType; });
     step([&] {
         const qsizetype index = kCarCodes.indexOf(qs.carType);
         if (index < 0)
@@ -440,9 +467,6 @@ bool frmMain::Form_Load() {
             dg->setColWidth(c, width);
         for (int c = 0; c < 10; ++c)
             dg->setTextMatrix(0, c, QString::number(c + 1));
-    });
-    step([&] {
-        Mod::db.execute(QStringLiteral("delete from record where datediff('d',recordtime,now)>7"));
     });
     step([&] {
         const QString banner =

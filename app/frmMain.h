@@ -8,11 +8,13 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 
 #include "FormButtons.h"
 #include "FrameBox.h"
 #include "QuestionSet.h"
+#include "StartTask.h"
 #include "TextPanel.h"
 
 class AnswerGrid;
@@ -130,6 +132,14 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // What a start reads from the store.
+    struct StoreReads {
+        bool opened = false;
+        QString lastSeq; // as stored
+        QString carType;
+    };
+    static StoreReads ReadStore();
+
     void setDescriptionInFront(bool front);
     void createControls();
     void createButtons();
@@ -140,6 +150,9 @@ private:
 
     std::optional<FormLayout> layout_; // the buttons' stored layout, for the question area
     std::optional<FormButtons> buttons_;
+    // The store, opened and read on another thread while the controls are
+    // built; Form_Load takes it.
+    std::unique_ptr<StartTask<StoreReads>> storeReads_;
     bool examLook_ = false; // the look Exam() last set
     bool loaded_ = false;
     bool shown_ = false;
