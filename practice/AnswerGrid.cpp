@@ -4,7 +4,6 @@
 #include "VbColor.h"
 
 #include <QAccessible>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -14,20 +13,26 @@ namespace {
 constexpr int kDefaultColumnWidth = 64; // 960 twips
 } // namespace
 
-AnswerGrid::AnswerGrid(QWidget* parent) : QFrame(parent), model_(this) {
+AnswerGrid::AnswerGrid(QWidget* parent) : QAbstractItemView(parent), model_(this) {
     AnswerGridAccessible::install();
-    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    setFocusPolicy(Qt::StrongFocus);
+    setModel(&model_);
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Like the grid it stands in for, a scroll bar shows only when the rows
+    // do not fit; the columns leave room for it either way.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setTabKeyNavigation(false);
     setMouseTracking(true);
-    connect(&model_, &QAbstractItemModel::dataChanged, this, &AnswerGrid::cellsChanged);
-    connect(&model_, &QAbstractItemModel::modelReset, this, [this] { updateViewport(); });
+    viewport()->setAutoFillBackground(false); // see paintEvent
     setCols(10);
     model_.setFont(font());
     applyPalette();
 }
 
 void AnswerGrid::changeEvent(QEvent* event) {
-    QFrame::changeEvent(event);
+    QAbstractItemView::changeEvent(event);
     if (event->type() == QEvent::FontChange)
         model_.setFont(font());
 }
@@ -46,14 +51,14 @@ void AnswerGrid::setRows(int rows) {
         row_ = 0;
     // The scroll range follows at once, so that a top row set right after
     // a load is not cut to the range of the rows before it.
-    updateScrollRange();
+    updateGeometries();
 }
 
 void AnswerGrid::setCols(int cols) {
     model_.setCols(cols);
     col_ = qBound(0, col_, qMax(0, cols - 1));
     colWidths_.resize(size_t(qMax(0, cols)), kDefaultColumnWidth);
-    updateViewport();
+    viewport()->update();
 }
 
 void AnswerGrid::setRow(int row) {
@@ -113,21 +118,19 @@ void AnswerGrid::setCellFontStrikeThrough(bool on) {
     model_.cellChanged(row_, col_);
 }
 
+int AnswerGrid::TopRow() const {
+    return Rows() == 0 ? 0 : verticalScrollBar()->value();
+}
+
 void AnswerGrid::setTopRow(int row) {
-    const int top = qBound(0, row, lastTopRow());
-    if (top == topRow_)
-        return;
-    topRow_ = top;
-    if (bar_)
-        bar_->setValue(top);
-    updateViewport();
+    verticalScrollBar()->setValue(qBound(0, row, qMax(0, Rows() - 1)));
 }
 
 bool AnswerGrid::RowIsVisible(int row) const {
     if (row < 0 || row >= Rows())
         return false;
     const int y = rowViewportPosition(row);
-    return y >= 0 && y + rowHeight_ <= viewportRect().height();
+    return y >= 0 && y + rowHeight_ <= viewport()->height();
 }
 
 void AnswerGrid::setRedraw(bool on) {
@@ -140,7 +143,7 @@ void AnswerGrid::setGridColor(std::uint32_t colour) {
     if (colour == gridColor_)
         return;
     gridColor_ = colour;
-    updateViewport();
+    viewport()->update();
 }
 
 void AnswerGrid::setBackColorBkg(std::uint32_t colour) {
@@ -164,8 +167,8 @@ int AnswerGrid::rowHeight(int) const {
 
 void AnswerGrid::setRowHeight(int pixels) {
     rowHeight_ = qMax(1, pixels);
-    updateScrollRange();
-    updateViewport();
+    updateGeometries();
+    viewport()->update();
 }
 
 int AnswerGrid::columnWidth(int col) const {
@@ -176,71 +179,11 @@ void AnswerGrid::setColumnWidth(int col, int pixels) {
     if (col < 0 || col >= int(colWidths_.size()))
         return;
     colWidths_[size_t(col)] = qMax(0, pixels);
-    updateViewport();
+    viewport()->update();
 }
 
 int AnswerGrid::fullRowsShown() const {
-    return qMax(1, viewportRect().height() / rowHeight_);
-}
-
-int AnswerGrid::lastTopRow() const {
-    // The last row can come to the bottom of the view, no further.
-    return qMax(0, Rows() - fullRowsShown());
-}
-
-QRect AnswerGrid::viewportRect() const {
-    QRect r = contentsRect();
-    if (bar_ && !bar_->isHidden())
-        r.setRight(r.right() - bar_->width());
-    return r;
-}
-
-QScrollBar* AnswerGrid::verticalScrollBar() {
-    if (!bar_) {
-        bar_ = new QScrollBar(Qt::Vertical, this);
-        bar_->hide();
-        bar_->setSingleStep(1);
-        placeScrollBar();
-        connect(bar_, &QScrollBar::valueChanged, this, [this](int top) { setTopRow(top); });
-        updateScrollRange();
-    }
-    return bar_;
-}
-
-void AnswerGrid::placeScrollBar() {
-    const QRect inside = contentsRect();
-    const int extent = bar_->sizeHint().width();
-    bar_->setGeometry(inside.right() - extent + 1, inside.top(), extent, inside.height());
-}
-
-void AnswerGrid::updateScrollRange() {
-    // One step of the scroll bar is one row; its end puts the last row at
-    // the bottom of the view. The bar is made only once the rows do not fit.
-    const int last = lastTopRow();
-    topRow_ = qMin(topRow_, last);
-    if (!bar_) {
-        if (last == 0)
-            return;
-        verticalScrollBar();
-        return;
-    }
-    const bool shown = !bar_->isHidden();
-    bar_->setPageStep(fullRowsShown());
-    bar_->setRange(0, last);
-    bar_->setValue(topRow_);
-    if (shown != (last > 0)) {
-        bar_->setVisible(last > 0);
-        update(); // the viewport changed its width
-    }
-}
-
-void AnswerGrid::updateViewport(const QRect& viewportArea) {
-    const QRect view = viewportRect();
-    update(viewportArea.isNull() ? view : viewportArea.translated(view.topLeft()) & view);
-}
-
-void AnswerGrid::cellsChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight) {
-    updateViewport(topLeft == bottomRight ? visualRect(topLeft) : QRect());
+    return qMax(1, viewport()->height() / rowHeight_);
 }
 
 int AnswerGrid::rowViewportPosition(int row) const {
@@ -305,16 +248,51 @@ QModelIndex AnswerGrid::indexAt(const QPoint& point) const {
     return row >= 0 && col >= 0 ? model_.index(row, col) : QModelIndex();
 }
 
+QModelIndex AnswerGrid::moveCursor(CursorAction, Qt::KeyboardModifiers) {
+    // The window moves through the questions; the sheet never moves itself.
+    return {};
+}
+
+int AnswerGrid::horizontalOffset() const {
+    return 0;
+}
+
+int AnswerGrid::verticalOffset() const {
+    return TopRow() * rowHeight_;
+}
+
+bool AnswerGrid::isIndexHidden(const QModelIndex&) const {
+    return false;
+}
+
+void AnswerGrid::setSelection(const QRect&, QItemSelectionModel::SelectionFlags) {
+    // Nothing is ever selected: the current cell is shown by its colour.
+}
+
+QRegion AnswerGrid::visualRegionForSelection(const QItemSelection&) const {
+    return {};
+}
+
+void AnswerGrid::updateGeometries() {
+    // One step of the scroll bar is one row; its end puts the last row at
+    // the bottom of the view.
+    const int fit = fullRowsShown();
+    QScrollBar* bar = verticalScrollBar();
+    bar->setSingleStep(1);
+    bar->setPageStep(fit);
+    bar->setRange(0, qMax(0, Rows() - fit));
+    QAbstractItemView::updateGeometries();
+}
+
+void AnswerGrid::scrollContentsBy(int, int) {
+    // The scroll bar counts rows, not pixels.
+    viewport()->update();
+}
+
 void AnswerGrid::mousePressEvent(QMouseEvent* event) {
-    const QRect view = viewportRect();
-    const QPoint at = event->position().toPoint();
-    pressRow_ = pressCol_ = -1;
-    if (!view.contains(at)) {
-        event->ignore(); // the frame and the scroll bar's place are not cells
-        return;
-    }
     setFocus(Qt::MouseFocusReason);
-    const QModelIndex i = indexAt(at - view.topLeft());
+    pressRow_ = pressCol_ = -1;
+    const QModelIndex i = indexAt(event->position().toPoint());
     if (event->button() != Qt::LeftButton || !i.isValid())
         return;
     if (i.row() != row_ || i.column() != col_) {
@@ -337,67 +315,50 @@ void AnswerGrid::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void AnswerGrid::mouseMoveEvent(QMouseEvent* event) {
-    if (event->buttons() == Qt::NoButton && !viewportRect().contains(event->position().toPoint())) {
-        event->ignore();
-        return;
-    }
+    QAbstractItemView::mouseMoveEvent(event);
     emit GridMouseMove();
 }
 
 void AnswerGrid::keyPressEvent(QKeyEvent* event) {
-    // The keys scroll the sheet as a scroll bar would. Moving through the
-    // questions is the window's business: the current cell stays.
-    const int page = fullRowsShown();
-    if (event->matches(QKeySequence::MoveToPreviousPage))
-        setTopRow(topRow_ - page);
-    else if (event->matches(QKeySequence::MoveToNextPage))
-        setTopRow(topRow_ + page);
-    else if (event->key() == Qt::Key_Up)
-        setTopRow(topRow_ - 1);
-    else if (event->key() == Qt::Key_Down)
-        setTopRow(topRow_ + 1);
-    else if (event->key() != Qt::Key_Left && event->key() != Qt::Key_Right)
-        event->ignore();
-}
-
-void AnswerGrid::wheelEvent(QWheelEvent* event) {
-    // The scroll bar turns the wheel into rows, and leaves it to the window
-    // when there is nothing to scroll.
-    if (bar_)
-        QCoreApplication::sendEvent(bar_, event);
-    else
-        event->ignore();
-}
-
-void AnswerGrid::focusInEvent(QFocusEvent* event) {
-    QFrame::focusInEvent(event);
-    updateViewport(); // the current cell's outline
-}
-
-void AnswerGrid::focusOutEvent(QFocusEvent* event) {
-    QFrame::focusOutEvent(event);
-    updateViewport();
-}
-
-void AnswerGrid::resizeEvent(QResizeEvent* event) {
-    QFrame::resizeEvent(event);
-    if (bar_)
-        placeScrollBar();
-    updateScrollRange();
+    // Moving through the questions is the window's business: the grid does
+    // not move its current cell by itself.
+    QAbstractScrollArea::keyPressEvent(event);
 }
 
 void AnswerGrid::paintEvent(QPaintEvent* event) {
-    QPainter p(this);
-    drawFrame(&p);
-    const QRect view = viewportRect();
-    const QRect area = event->rect() & view;
-    if (area.isEmpty())
+    QPainter p(viewport());
+    const QRect area = event->rect();
+    // Each cell paints itself whole; the sheet's background fills only what
+    // lies beyond the cells.
+    const int right = Cols() > 0 ? columnViewportPosition(Cols() - 1) + columnWidth(Cols() - 1) : 0;
+    const int bottom = Rows() > 0 ? rowViewportPosition(Rows() - 1) + rowHeight_ : 0;
+    QRegion beyond(area);
+    if (right > 0 && bottom > 0)
+        beyond -= QRect(0, 0, right, bottom);
+    const QBrush background = viewport()->palette().brush(viewport()->backgroundRole());
+    for (const QRect& r : beyond)
+        p.fillRect(r, background);
+    if (Rows() == 0 || Cols() == 0)
         return;
-    // A last row cut by the view's bottom stays inside the frame.
-    p.setClipRect(view);
-    p.translate(view.topLeft());
-    drawCells(p, area.translated(-view.topLeft()));
-    drawGridLines(p, view.size());
+    const int firstRow = rowAt(area.top());
+    if (firstRow >= 0) {
+        int lastRow = rowAt(area.bottom());
+        if (lastRow < 0)
+            lastRow = Rows() - 1;
+        p.setFont(font());
+        QFont struck = font();
+        struck.setStrikeOut(true);
+        for (int r = firstRow; r <= lastRow; ++r) {
+            for (int c = 0; c < Cols(); ++c) {
+                const int x = columnViewportPosition(c);
+                if (x > area.right())
+                    break;
+                if (x + columnWidth(c) > area.left())
+                    drawCell(p, r, c, font(), struck);
+            }
+        }
+    }
+    drawGridLines(p);
     if (!hasFocus())
         return;
     // A dotted outline marks the current cell while the grid has the focus.
@@ -408,39 +369,6 @@ void AnswerGrid::paintEvent(QPaintEvent* event) {
     pen.setStyle(Qt::DotLine);
     p.setPen(pen);
     p.drawRect(r);
-}
-
-void AnswerGrid::drawCells(QPainter& p, const QRect& area) const {
-    // Each cell paints itself whole; the sheet's background fills only what
-    // lies beyond the cells.
-    const int right = Cols() > 0 ? columnViewportPosition(Cols() - 1) + columnWidth(Cols() - 1) : 0;
-    const int bottom = Rows() > 0 ? rowViewportPosition(Rows() - 1) + rowHeight_ : 0;
-    QRegion beyond(area);
-    if (right > 0 && bottom > 0)
-        beyond -= QRect(0, 0, right, bottom);
-    const QBrush background = palette().brush(QPalette::Base);
-    for (const QRect& r : beyond)
-        p.fillRect(r, background);
-    if (Rows() == 0 || Cols() == 0)
-        return;
-    const int firstRow = rowAt(area.top());
-    if (firstRow < 0)
-        return;
-    int lastRow = rowAt(area.bottom());
-    if (lastRow < 0)
-        lastRow = Rows() - 1;
-    p.setFont(font());
-    QFont struck = font();
-    struck.setStrikeOut(true);
-    for (int r = firstRow; r <= lastRow; ++r) {
-        for (int c = 0; c < Cols(); ++c) {
-            const int x = columnViewportPosition(c);
-            if (x > area.right())
-                break;
-            if (x + columnWidth(c) > area.left())
-                drawCell(p, r, c, font(), struck);
-        }
-    }
 }
 
 void AnswerGrid::drawCell(QPainter& p, int row, int col, const QFont& plain,
@@ -468,12 +396,13 @@ void AnswerGrid::drawCell(QPainter& p, int row, int col, const QFont& plain,
     p.setFont(plain);
 }
 
-void AnswerGrid::drawGridLines(QPainter& p, const QSize& viewport) const {
-    // The sheet's grid has a colour of its own. A line closes each cell on
-    // its right and at its bottom.
+void AnswerGrid::drawGridLines(QPainter& p) const {
+    // The view's own grid takes its colour from the style, which each style
+    // derives differently; the sheet's grid has a colour of its own. A line
+    // closes each cell on its right and at its bottom.
     const QColor colour = VbColor(gridColor_);
-    const int height = viewport.height();
-    const int width = viewport.width();
+    const int height = viewport()->height();
+    const int width = viewport()->width();
     const int lastCol = Cols() - 1;
     const int right = qMin(width, columnViewportPosition(lastCol) + columnWidth(lastCol));
     int firstRow = rowAt(0);

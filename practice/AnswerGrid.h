@@ -1,29 +1,23 @@
 #pragma once
 
-#include <QFrame>
-#include <QModelIndex>
+#include <QAbstractItemView>
 #include <cstdint>
 #include <vector>
 
 #include "AnswerGridModel.h"
 
 class QPainter;
-class QScrollBar;
 
 // The answer sheet: a grid of numbered cells with a current cell, a top
 // visible row, per-cell colours and strike-through, and a switch that holds
 // back repainting while many cells change. Clicking a cell raises LeaveCell
 // (before the current cell moves) and then Click.
 //
-// It is a framed widget that paints its cells itself, not an item view: it
-// is on screen from the first moment of the program, and an item view (its
-// viewport, scroll bar containers, delegate and selection machinery) cost
-// more to make and to paint than the whole sheet. The cells keep a table
-// model, which holds them and collects changes while redrawing is off.
-// The viewport is the frame's inside, less the scroll bar while it shows;
-// positions are in the viewport. All rows are one height; the sheet scrolls
-// a whole row at a time.
-class AnswerGrid : public QFrame {
+// It is an item view of its own rather than a table view: the sheet needs
+// neither header views (each a further item view with its own scroll bars)
+// nor a delegate, and it is on screen from the first moment of the program.
+// All rows are one height; the view scrolls a whole row at a time.
+class AnswerGrid : public QAbstractItemView {
     Q_OBJECT
 public:
     explicit AnswerGrid(QWidget* parent = nullptr);
@@ -52,7 +46,7 @@ public:
     std::uint32_t CellForeColorAt(int row, int col) const { return model_.cell(row, col).fore; }
     bool CellStrikeAt(int row, int col) const { return model_.cell(row, col).strike; }
 
-    int TopRow() const { return Rows() == 0 ? 0 : topRow_; }
+    int TopRow() const;
     void setTopRow(int row);
     bool RowIsVisible(int row) const;
 
@@ -75,7 +69,7 @@ public:
     int ColWidth(int col) const;
 
     // The cells' geometry in pixels. Positions are in the viewport, so they
-    // move as the sheet scrolls; rowAt and columnAt give -1 outside the cells.
+    // move as the view scrolls; rowAt and columnAt give -1 outside the cells.
     int rowHeight(int row = 0) const;
     void setRowHeight(int pixels);
     int columnWidth(int col) const;
@@ -85,21 +79,13 @@ public:
     int rowAt(int y) const;
     int columnAt(int x) const;
 
-    // The viewport in the widget's own coordinates.
-    QRect viewportRect() const;
+    QRect visualRect(const QModelIndex& index) const override;
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+    QModelIndex indexAt(const QPoint& point) const override;
 
-    enum ScrollHint { EnsureVisible, PositionAtTop, PositionAtBottom, PositionAtCenter };
-    QRect visualRect(const QModelIndex& index) const;
-    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible);
-    QModelIndex indexAt(const QPoint& point) const;
-
-    // The vertical scroll bar, shown only while the rows do not fit. It is
-    // made when first needed.
-    QScrollBar* verticalScrollBar();
     // Whether only a vertical scroll bar is in use.
     bool VerticalScrollBarOnly() const { return true; }
 
-    AnswerGridModel* model() { return &model_; }
     const AnswerGridModel& cells() const { return model_; }
 
 signals:
@@ -113,30 +99,27 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void wheelEvent(QWheelEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
+    void drawGridLines(QPainter& p) const;
     void changeEvent(QEvent* event) override;
+
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    int horizontalOffset() const override;
+    int verticalOffset() const override;
+    bool isIndexHidden(const QModelIndex& index) const override;
+    void setSelection(const QRect& rect, QItemSelectionModel::SelectionFlags flags) override;
+    QRegion visualRegionForSelection(const QItemSelection& selection) const override;
+    void updateGeometries() override;
+    void scrollContentsBy(int dx, int dy) override;
 
 private:
     void applyPalette();
     void moveCurrentCell(int row, int col);
     int fullRowsShown() const;
-    int lastTopRow() const;
-    void updateScrollRange();
-    void placeScrollBar();
-    void updateViewport(const QRect& viewportArea = QRect());
-    void cellsChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight);
     void announceCurrentCell();
-    void drawCells(QPainter& p, const QRect& area) const;
-    void drawGridLines(QPainter& p, const QSize& viewport) const;
     void drawCell(QPainter& p, int row, int col, const QFont& plain, const QFont& struck) const;
     std::vector<int> colWidths_;
     int rowHeight_ = 16; // 240 twips
-    int topRow_ = 0;
-    QScrollBar* bar_ = nullptr;
 
     AnswerGridModel model_;
     int row_ = 0;
