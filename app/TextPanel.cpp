@@ -114,8 +114,10 @@ void TextPanel::paintEvent(QPaintEvent*) {
 }
 
 void TextPanel::keepPicture() {
-    DrawingQueue::Run(
-        [picture = picture_, key = drawnFor_.cacheKey()] { PictureCache::Store(key, picture); });
+    // Named and written on the drawing thread: the paint only hands it over.
+    DrawingQueue::Run([picture = picture_, content = drawnFor_] {
+        PictureCache::Store(content.cacheKey(), picture);
+    });
 }
 
 void TextPanel::checkKeptPicture() {
