@@ -1,7 +1,6 @@
 #include "AppPictures.h"
 
-#include <QImageReader>
-#include <QPixmapCache>
+#include "StylePicture.h"
 
 namespace AppPictures {
 
@@ -10,18 +9,8 @@ QString path(const QString& name) {
 }
 
 QPixmap get(const QString& name) {
-    QPixmap pixmap;
-    const QString p = path(name);
-    if (QPixmapCache::find(p, &pixmap))
-        return pixmap;
-    // Read as PNG, which Qt reads itself: left to guess, the reader would
-    // first load every image plugin installed to ask it, at each start.
-    QImageReader reader(p, "png");
-    reader.setAutoDetectImageFormat(false);
-    pixmap = QPixmap::fromImage(reader.read());
-    if (!pixmap.isNull())
-        QPixmapCache::insert(p, pixmap);
-    return pixmap;
+    // The buttons read the same pictures; one reader serves both.
+    return QPixmap::fromImage(StylePicture::Load(path(name))->Image());
 }
 
 } // namespace AppPictures

@@ -8,26 +8,24 @@
 #include <array>
 #include <functional>
 #include <map>
-#include <memory>
 #include <optional>
 
 #include "FormButtons.h"
-#include "FrameBox.h"
 #include "QuestionSet.h"
-#include "StartTask.h"
-#include "TextPanel.h"
 
 class AnswerGrid;
-class QCheckBox;
+class DescriptionPanel;
+class FrameBox;
 class QComboBox;
-class QFrame;
 class QLabel;
-class QRadioButton;
+class QuestionArea;
 class ShapeBox;
 class StyleButton;
 
 // The main window: mode menu, question area, answer sheet, clock and the
-// description panel. It owns the question set and all mode state.
+// description panel. It owns the question set and all mode state; its
+// handlers ask the practice rules and set the controls. Every control exists
+// from the window's construction.
 class frmMain : public QWidget {
     Q_OBJECT
 public:
@@ -48,10 +46,6 @@ public:
     void Form_QueryUnload();
     void Form_Resize();
     void Exam(bool bExam);
-    // Makes the question area (frame, texts, options and its buttons) if it
-    // is not there yet; a start shows only the description and leaves the
-    // area's controls null until a mode needs them.
-    void ensureQuestionArea();
 
     // Mode menu and vehicle type.
     void cmdK_Click(int Index);
@@ -88,40 +82,29 @@ public:
         MsgBox;
 
     // Controls.
-    FrameBox* fraC = nullptr;
-    std::array<StyleButton*, 8> cmdK{};
-    QComboBox* cboCar = nullptr;
-    FrameBox* fraT = nullptr;
-    QLabel *lblHour = nullptr, *lblMinute = nullptr, *lblSecond = nullptr;
-    QLabel *lbl1 = nullptr, *lbl2 = nullptr;
-    FrameBox* fra = nullptr;
-    QLabel* lblPaper = nullptr;
-    QLabel* imgPaper = nullptr;
-    QLabel* lblAn = nullptr;
-    std::array<QRadioButton*, 4> opt{};
-    QFrame* Frame1 = nullptr;
-    std::array<StyleButton*, 4> cmdAn{};
-    std::array<StyleButton*, 2> cmdYN{};
-    QLabel* Label1 = nullptr;
-    QLabel* lblAnswer = nullptr;
-    std::array<QLabel*, 2> imgResult{};
-    QLabel* Label7 = nullptr;
-    QLabel* lblResult = nullptr;
-    std::array<StyleButton*, 2> cmdShowAnswer{};
-    StyleButton* cmdSetError = nullptr;
-    QLabel* lblErrOK = nullptr;
-    QCheckBox* chkAutoGo = nullptr;
-    StyleButton *cmdPriv = nullptr, *cmdNext = nullptr, *cmdSubit = nullptr;
-    AnswerGrid* dg = nullptr;
-    QLabel *Label3 = nullptr, *Label4 = nullptr, *Label5 = nullptr, *Label6 = nullptr;
-    ShapeBox *shpCur = nullptr, *shpYD = nullptr, *shpWD = nullptr;
-    QLabel* pro = nullptr;
-    ShapeBox* shpBk = nullptr;
+    DescriptionPanel* fraDescr;
+    FrameBox* fraC;
+    FrameBox* fraT;
+    QLabel *lblHour, *lblMinute, *lblSecond;
+    QLabel *lbl1, *lbl2;
+    QLabel* Image2;
+    QuestionArea* fra;
+    AnswerGrid* dg;
+    QLabel *Label3, *Label4, *Label5, *Label6;
+    ShapeBox *shpCur, *shpYD, *shpWD;
+    ShapeBox* shpBk;
+    QLabel* pro;
+    QLabel *lblRE, *lblFirstOK;
+    QLabel* Image1;
     std::map<QString, QPixmap> img; // image list: "HideAn", "ShowAn", "Logo"
-    QLabel *lblRE = nullptr, *lblFirstOK = nullptr;
-    FrameBox* fraDescr = nullptr;
-    TextPanel* descrText = nullptr; // the description's text
-    QLabel *Image1 = nullptr, *Image2 = nullptr;
+    // The buttons of the stored layout.
+    std::array<StyleButton*, 8> cmdK;
+    std::array<StyleButton*, 4> cmdAn;
+    std::array<StyleButton*, 2> cmdYN;
+    std::array<StyleButton*, 2> cmdShowAnswer;
+    StyleButton* cmdSetError;
+    StyleButton *cmdPriv, *cmdNext, *cmdSubit;
+    QComboBox* cboCar;
     QTimer tmrAd;
     QTimer Timer1;
 
@@ -132,28 +115,18 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    // What a start reads from the store.
-    struct StoreReads {
-        bool opened = false;
-        QString lastSeq; // as stored
-        QString carType;
-    };
-    static StoreReads ReadStore();
-
-    void setDescriptionInFront(bool front);
     void createControls();
     void createButtons();
     StyleButton* button(const char* name, int index = -1);
     void connectControls();
+    void colourControls();
+    void setDescriptionInFront(bool front);
+    // An empty question set shows an empty question area.
+    void ShowNoPaper();
     QMessageBox::StandardButton defaultMsgBox(const QString& text,
                                               QMessageBox::StandardButtons buttons);
 
-    std::optional<FormLayout> layout_; // the buttons' stored layout, for the question area
     std::optional<FormButtons> buttons_;
-    // The store, opened and read on another thread while the controls are
-    // built; Form_Load takes it.
-    std::unique_ptr<StartTask<StoreReads>> storeReads_;
-    bool examLook_ = false; // the look Exam() last set
     bool loaded_ = false;
     bool shown_ = false;
 };

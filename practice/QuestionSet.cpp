@@ -1,9 +1,11 @@
 #include "QuestionSet.h"
 
-#include "AnswerGrid.h"
+#include "AnswerSheet.h"
 #include "Mod.h"
 #include "PaperQuery.h"
 #include "Recordset.h"
+#include "Rounding.h"
+#include "WindowColors.h"
 
 #include <algorithm>
 #include <chrono>
@@ -53,8 +55,7 @@ qint32 QuestionSet::Rand16() {
         r = 0.0f;
     const qint32 x = seed * seed + seed / 13;
     // Round to nearest, ties to even: x, or x + 1 when r is above one half.
-    const double v = std::nearbyint(double(x) + double(r));
-    seed = qint32(qint64(v) % 32768);
+    seed = Rounding::HalfEven(double(x) + double(r)) % 32768;
     return seed;
 }
 
@@ -87,7 +88,7 @@ qint32 QuestionSet::RandPaper(qint32 min, qint32 max) {
     }
 }
 
-void QuestionSet::SetCurPaper(AnswerGrid& dg, qint32 sequeue) const {
+void QuestionSet::SetCurPaper(AnswerSheet& dg, qint32 sequeue) const {
     if (sequeue < 1 || sequeue > paperCount)
         return;
     dg.setRow((sequeue - 1) / 10);
@@ -95,12 +96,12 @@ void QuestionSet::SetCurPaper(AnswerGrid& dg, qint32 sequeue) const {
     dg.setText(NumberText(sequeue));
 }
 
-qint32 QuestionSet::GetCurPaper(const AnswerGrid& dg) const {
+qint32 QuestionSet::GetCurPaper(const AnswerSheet& dg) const {
     const qint32 k = dg.Row() * 10 + dg.Col() + 1;
     return k >= 1 && k <= paperCount ? k : 0;
 }
 
-void QuestionSet::Load(Recordset& rs, bool bRandOrder, AnswerGrid& dg) {
+void QuestionSet::Load(Recordset& rs, bool bRandOrder, AnswerSheet& dg) {
     dg.setRedraw(false);
     paperCount = Mod::GetRecordCount(rs);
 
@@ -119,6 +120,29 @@ void QuestionSet::Load(Recordset& rs, bool bRandOrder, AnswerGrid& dg) {
         SetCurPaper(dg, target);
     }
 
-    dg.setForeColor(0x800000);
-    dg.setGridColor(0x8000000F);
+    dg.setForeColor(WindowColors::kNavy);
+    dg.setGridColor(WindowColors::kButtonFace);
+}
+
+void QuestionSet::LoadPractice(const QString& Exam, const QString& Chap, bool bRandOrder,
+                               bool bError, AnswerSheet& dg) {
+    try {
+        Recordset rs = Mod::db.openRecordset(PaperQuery::InitPaperSql(Exam, Chap, bError));
+        Load(rs, bRandOrder, dg);
+    } catch (...) {
+        // A half-loaded set is worse than none.
+        Clear(dg);
+        throw;
+    }
+    rightCount = 0;
+    wrongCount = 0;
+}
+
+void QuestionSet::Clear(AnswerSheet& dg) {
+    dg.setRows(0);
+    papers.assign(1, PaperRecord());
+    paperCount = 0;
+    rightCount = 0;
+    wrongCount = 0;
+    dg.setRedraw(true);
 }

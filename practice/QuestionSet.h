@@ -4,9 +4,10 @@
 #include <functional>
 #include <vector>
 
+#include "Mode.h"
 #include "PaperRecord.h"
 
-class AnswerGrid;
+class AnswerSheet;
 class Recordset;
 
 // The questions the learner is working through, with the answers, the
@@ -20,7 +21,7 @@ public:
     qint32 paperCount = 0;
     qint32 rightCount = 0;
     qint32 wrongCount = 0;
-    qint16 mode = 0;
+    Mode mode = Mode::CarType;
     bool bRand = false;
     QString carType;
     qint32 lastSeq = 0;
@@ -32,7 +33,14 @@ public:
     // window): sizes and numbers the answer sheet, places each row at its
     // position (bank order, or a random free position), sets the sheet's
     // colours. Repainting of the sheet stays off; the caller switches it on.
-    void Load(Recordset& rs, bool bRand, AnswerGrid& dg);
+    void Load(Recordset& rs, bool bRand, AnswerSheet& dg);
+    // Runs the statement of a practice mode on the bank and loads its rows
+    // with both counters at zero. A load that fails leaves an empty set and
+    // an empty sheet (with repainting on) and passes the StoreError on.
+    void LoadPractice(const QString& Exam, const QString& Chap, bool bRand, bool bError,
+                      AnswerSheet& dg);
+    // An empty set: no questions, no rows, counters at zero.
+    void Clear(AnswerSheet& dg);
 
     // The next value of the position generator, 0..32767.
     qint32 Rand16();
@@ -41,8 +49,8 @@ public:
     qint32 RandPaper(qint32 min = 0, qint32 max = 0);
 
     // The answer sheet's current cell <-> position.
-    void SetCurPaper(AnswerGrid& dg, qint32 sequeue) const;
-    qint32 GetCurPaper(const AnswerGrid& dg) const;
+    void SetCurPaper(AnswerSheet& dg, qint32 sequeue) const;
+    qint32 GetCurPaper(const AnswerSheet& dg) const;
 
     // The uniform draw r in [0, 1) behind Rand16; tests pin it.
     void setUniform(std::function<float()> uniform) { uniform_ = std::move(uniform); }

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QStringList>
 #include <QThread>
 #include <QTimer>
 
@@ -48,12 +49,40 @@ bool OpenBankFile(Database& store, const QString& path, QString* error) {
     return store.open(path, StoreKey::kPassphrase, error);
 }
 
+namespace {
+
+// A file that opens but lacks the program's tables (an empty file opens as
+// an empty database) is no bank: nothing could be practised or kept in it.
+QString MissingTables(Database& store) {
+    QStringList missing;
+    for (const char* table : {"paper", "record", "param"}) {
+        const Recordset rs = store.queryNative(
+            QStringLiteral("SELECT 1 FROM sqlite_master WHERE type='table' AND name='%1'")
+                .arg(QLatin1String(table)));
+        if (rs.eof())
+            missing << QLatin1String(table);
+    }
+    return missing.join(QStringLiteral(", "));
+}
+
+} // namespace
+
 bool OpenStore(Database& store) {
     const QString path = StorePath();
     QString error;
     if (OpenBankFile(store, path, &error)) {
-        lastOpenError().clear();
-        return true;
+        QString missing;
+        try {
+            missing = MissingTables(store);
+        } catch (const std::exception& e) {
+            missing = QString::fromUtf8(e.what());
+        }
+        if (missing.isEmpty()) {
+            lastOpenError().clear();
+            return true;
+        }
+        store.close();
+        error = QStringLiteral("不是题库文件，缺少表 ") + missing;
     }
     lastOpenError() = path + QStringLiteral(": ") + error;
     return false;

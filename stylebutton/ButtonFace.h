@@ -9,9 +9,8 @@
 #include <cstdint>
 #include <optional>
 
-// Everything a button's face is drawn from, as plain values. With them the
-// face can be drawn on any thread, and a face drawn in advance can be checked
-// against the button as it is when it comes to be painted.
+// Everything a button's face is drawn from, as plain values: the painters
+// read nothing of the widget, so a face can be drawn and tested without one.
 struct ButtonFace {
     // What drawing leaves beside the pixels.
     struct Layout {

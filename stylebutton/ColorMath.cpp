@@ -1,20 +1,9 @@
 #include "ColorMath.h"
+#include "Rounding.h"
 
 #include <cmath>
 
 namespace ColorMath {
-
-int RoundHalfEven(double value) {
-    // Written out rather than left to the floating-point rounding mode, which
-    // other code in the process could have changed.
-    const double floor = std::floor(value);
-    const double fraction = value - floor;
-    if (fraction > 0.5)
-        return int(floor) + 1;
-    if (fraction < 0.5)
-        return int(floor);
-    return std::fmod(floor, 2.0) == 0.0 ? int(floor) : int(floor) + 1;
-}
 
 std::uint32_t ShiftColor(std::uint32_t colour, float amount) {
     // The step is computed in single precision first, as amount * 255 of a
@@ -22,7 +11,7 @@ std::uint32_t ShiftColor(std::uint32_t colour, float amount) {
     const double step = double(amount * 255.0f);
     int channels[3] = {RedOf(colour), GreenOf(colour), BlueOf(colour)};
     for (int& c : channels) {
-        int v = RoundHalfEven(double(c) + step);
+        int v = Rounding::HalfEven(double(c) + step);
         if (amount <= 0) {
             if (v < 0)
                 v = 0;
@@ -35,9 +24,9 @@ std::uint32_t ShiftColor(std::uint32_t colour, float amount) {
 }
 
 std::uint32_t AverageColors(std::uint32_t a, std::uint32_t b) {
-    const int red = RoundHalfEven((RedOf(a) + RedOf(b)) / 2.0);
-    const int green = RoundHalfEven((GreenOf(a) + GreenOf(b)) / 2.0);
-    const int blue = RoundHalfEven((BlueOf(a) + BlueOf(b)) / 2.0);
+    const int red = Rounding::HalfEven((RedOf(a) + RedOf(b)) / 2.0);
+    const int green = Rounding::HalfEven((GreenOf(a) + GreenOf(b)) / 2.0);
+    const int blue = Rounding::HalfEven((BlueOf(a) + BlueOf(b)) / 2.0);
     return FromChannels(red, green, blue);
 }
 

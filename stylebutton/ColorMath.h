@@ -28,10 +28,6 @@ inline std::uint32_t FromQRgb(QRgb pixel) {
     return FromChannels(qRed(pixel), qGreen(pixel), qBlue(pixel));
 }
 
-// Nearest whole number, halves to the even neighbour (12.5 -> 12, 13.5 -> 14);
-// every fractional size and colour step of the painters is rounded this way.
-int RoundHalfEven(double value);
-
 // Lightens (amount > 0) or darkens (amount < 0) each channel by amount * 255,
 // clamping only in the direction of the shift.
 std::uint32_t ShiftColor(std::uint32_t colour, float amount);

@@ -54,11 +54,6 @@ const QString& DrawSurface::FontKey() const {
     return fontKey_;
 }
 
-void DrawSurface::setImage(const QImage& image) {
-    image_ = image.format() == QImage::Format_RGB32 ? image
-                                                    : image.convertToFormat(QImage::Format_RGB32);
-}
-
 std::uint32_t DrawSurface::Pixel(int x, int y) const {
     if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height())
         return 0xFFFFFFFFu;

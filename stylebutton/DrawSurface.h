@@ -24,8 +24,6 @@ public:
     int Width() const { return image_.width(); }
     int Height() const { return image_.height(); }
     const QImage& Image() const { return image_; }
-    // Takes a face drawn elsewhere (on another thread, say) as these pixels.
-    void setImage(const QImage& image);
 
     // The colour Clear paints: the button-face system colour unless a style
     // sets the container's background.
@@ -37,8 +35,7 @@ public:
     void setTextColor(std::uint32_t colour) { textColor_ = colour; }
     const QFont& Font() const { return font_; }
     void setFont(const QFont& font);
-    // The font as QFont::toString writes it: the same font can be made from
-    // it on another thread, and two faces compare by it.
+    // The font as QFont::toString writes it: two faces compare by it.
     const QString& FontKey() const;
 
     std::uint32_t Pixel(int x, int y) const;

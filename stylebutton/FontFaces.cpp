@@ -1,4 +1,5 @@
 #include "FontFaces.h"
+#include "Rounding.h"
 
 #include "ColorMath.h"
 
@@ -45,7 +46,7 @@ namespace {
 
 QFont MakeQFont(const FontDesc& desc) {
     QFont font(FamilyFor(desc.name));
-    font.setPixelSize(std::max(1, ColorMath::RoundHalfEven(desc.size * 96.0 / 72.0)));
+    font.setPixelSize(std::max(1, Rounding::HalfEven(desc.size * 96.0 / 72.0)));
     font.setWeight(QFont::Weight(std::clamp(desc.weight, 1, 1000)));
     font.setItalic(desc.italic);
     font.setUnderline(desc.underline);
@@ -64,7 +65,7 @@ QFont ToQFont(const FontDesc& desc) {
         QFont font;
     };
     constexpr std::size_t kKept = 16;
-    thread_local std::vector<Entry> made;
+    static std::vector<Entry> made;
     for (const Entry& e : made) {
         if (e.desc == desc)
             return e.font;

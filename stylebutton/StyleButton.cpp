@@ -3,7 +3,6 @@
 #include "AccessKey.h"
 #include "CaptionLayout.h"
 #include "ColorMath.h"
-#include "DrawingQueue.h"
 #include "FontFaces.h"
 #include "MousePointers.h"
 #include "StyleTable.h"
@@ -122,9 +121,6 @@ StyleButton::StyleButton(QWidget* parent, const ButtonAmbient& ambient, Origin o
 }
 
 StyleButton::~StyleButton() {
-    // A face still being drawn uses the application's fonts.
-    if (prerendered_.valid())
-        prerendered_.wait();
     if (font_)
         disconnect(font_.get(), nullptr, this, nullptr);
 }
@@ -536,24 +532,7 @@ void StyleButton::EnsureDrawn() const {
 
 void StyleButton::Draw() {
     drawPending_ = false;
-    const ButtonFace face = Face();
-    if (prerendered_.valid()) {
-        DrawnFace drawn;
-        bool current = false;
-        try {
-            drawn = prerendered_.get();
-            current = prerenderedFrom_ == face;
-        } catch (...) {
-            // Not drawn ahead after all: it is drawn here.
-        }
-        prerenderedFrom_ = {};
-        if (current) {
-            surface_.setImage(drawn.image);
-            ApplyLayout(drawn.layout);
-            return;
-        }
-    }
-    ApplyLayout(face.DrawInto(surface_));
+    ApplyLayout(Face().DrawInto(surface_));
 }
 
 void StyleButton::ApplyLayout(const ButtonFace::Layout& layout) {
@@ -588,47 +567,6 @@ ButtonFace StyleButton::Face() const {
     f.pictureWidth = pictureWidth_;
     f.pictureHeight = pictureHeight_;
     return f;
-}
-
-void StyleButton::PrerenderFaces(const QList<StyleButton*>& buttons) {
-    struct Job {
-        ButtonFace face;
-        std::promise<DrawnFace> done;
-    };
-    auto jobs = std::make_shared<std::vector<Job>>();
-    jobs->reserve(size_t(buttons.size()));
-    for (StyleButton* b : buttons) {
-        if (!b || b->prerendered_.valid())
-            continue;
-        Job& job = jobs->emplace_back();
-        job.face = b->Face();
-        b->prerendered_ = job.done.get_future();
-        b->prerenderedFrom_ = job.face;
-    }
-    if (jobs->empty())
-        return;
-    DrawingQueue::Run([jobs] {
-        // Fonts are made on the thread that uses them; buttons of one font
-        // share one, and with it the font engine Qt looks up for each new one.
-        QString fontKey;
-        QFont font;
-        for (Job& job : *jobs) {
-            DrawnFace drawn;
-            {
-                if (job.face.font != fontKey || fontKey.isEmpty()) {
-                    fontKey = job.face.font;
-                    font = QFont();
-                    font.fromString(fontKey);
-                }
-                DrawSurface surface;
-                surface.setFont(font);
-                surface.setBackgroundColor(job.face.background);
-                drawn.layout = job.face.DrawInto(surface);
-                drawn.image = surface.Image();
-            }
-            job.done.set_value(std::move(drawn));
-        }
-    });
 }
 
 // ---- Qt events -------------------------------------------------------------

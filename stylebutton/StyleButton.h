@@ -13,7 +13,6 @@
 #include <QString>
 #include <QWidget>
 #include <cstdint>
-#include <future>
 #include <memory>
 
 class QMessageBox;
@@ -109,10 +108,6 @@ public:
 
     // Drawing.
     void Redraw();
-    // Starts drawing the faces of these buttons, one after another, on a
-    // worker thread, so that their first paint only copies them. A button
-    // whose face has changed by the time it is painted is drawn again then.
-    static void PrerenderFaces(const QList<StyleButton*>& buttons);
     // What the face would be drawn from now.
     ButtonFace Face() const;
     void ApplyRegion();
@@ -259,12 +254,4 @@ private:
     void EnsureDrawn() const;
     void Draw();
     void ApplyLayout(const ButtonFace::Layout& layout);
-
-    // A face being drawn in advance, and what it is drawn from.
-    struct DrawnFace {
-        QImage image;
-        ButtonFace::Layout layout;
-    };
-    std::future<DrawnFace> prerendered_;
-    ButtonFace prerenderedFrom_;
 };

@@ -1,8 +1,11 @@
 #include "frmMain.h"
 #include "AnswerGrid.h"
 #include "Database.h"
+#include "DescriptionPanel.h"
 #include "JetFunctions.h"
 #include "Mod.h"
+#include "QuestionArea.h"
+#include "ShapeBox.h"
 #include "StyleButton.h"
 #include "TestBank.h"
 #include "VbColor.h"
@@ -12,6 +15,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSet>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -66,16 +70,12 @@ bool inFront(QWidget* a, QWidget* b) {
 TEST_F(MainWindow, StartsWithTheDescriptionPanelAndNoQuestionSet) {
     auto w = open();
     ASSERT_TRUE(w->Loaded());
-    EXPECT_EQ(w->qs.mode, 7);
+    EXPECT_EQ(w->qs.mode, Mode::About);
     EXPECT_EQ(w->qs.paperCount, 0);
     EXPECT_EQ(w->qs.papers.size(), 1u);
     EXPECT_FALSE(w->qs.bShowAnswer);
-    // Nothing is made behind the description: the question area waits for
-    // the first mode that shows it.
-    EXPECT_EQ(w->fra, nullptr);
-    EXPECT_EQ(w->lblPaper, nullptr);
-    EXPECT_EQ(w->cmdSubit, nullptr);
     EXPECT_FALSE(w->fraDescr->isHidden());
+    EXPECT_TRUE(w->fra->isHidden()); // behind the description, and not painted
     EXPECT_FALSE(w->Timer1.isActive());
     EXPECT_FALSE(w->tmrAd.isActive());
     EXPECT_EQ(w->tmrAd.interval(), 60000);
@@ -126,7 +126,7 @@ TEST_F(MainWindow, AStoredVehicleTypeIsSelectedWithoutStartingPractice) {
     EXPECT_EQ(w->cboCar->currentText(), "客车版(A1、A3、B1)");
     EXPECT_EQ(w->qs.lastSeq, 37);
     EXPECT_EQ(w->qs.paperCount, 0);
-    EXPECT_EQ(w->qs.mode, 7);
+    EXPECT_EQ(w->qs.mode, Mode::About);
 }
 
 TEST_F(MainWindow, AnUnknownStoredCodeIsKeptAndFilters) {
@@ -183,61 +183,40 @@ TEST_F(MainWindow, WithoutItsBankTheWindowDoesNotLoad) {
 
 TEST_F(MainWindow, ExamAppearanceShowsOnlyTheHandIn) {
     auto w = open();
-    w->ensureQuestionArea();
     w->Exam(true);
     EXPECT_FALSE(w->cmdSubit->isHidden());
     for (QWidget* c :
          std::initializer_list<QWidget*>{w->cmdSetError, w->cmdShowAnswer[0], w->cmdShowAnswer[1],
-                                         w->lblFirstOK, w->lblRE, w->chkAutoGo})
+                                         w->lblFirstOK, w->lblRE, w->fra->chkAutoGo})
         EXPECT_TRUE(c->isHidden());
     w->Exam(false);
     EXPECT_TRUE(w->cmdSubit->isHidden());
     for (QWidget* c :
          std::initializer_list<QWidget*>{w->cmdSetError, w->cmdShowAnswer[0], w->cmdShowAnswer[1],
-                                         w->lblFirstOK, w->lblRE, w->chkAutoGo})
+                                         w->lblFirstOK, w->lblRE, w->fra->chkAutoGo})
         EXPECT_FALSE(c->isHidden());
 }
 
-TEST_F(MainWindow, TheQuestionAreaTakesTheLookSetBeforeItWasMade) {
-    for (bool exam : {true, false}) {
-        auto w = open();
-        w->Exam(exam);
-        EXPECT_EQ(w->lblFirstOK->isHidden(), exam);
-        w->ensureQuestionArea();
-        EXPECT_EQ(w->cmdSubit->isHidden(), !exam);
-        for (QWidget* c : std::initializer_list<QWidget*>{w->cmdSetError, w->cmdShowAnswer[0],
-                                                          w->cmdShowAnswer[1], w->chkAutoGo})
-            EXPECT_EQ(c->isHidden(), exam);
-        // Made once: asking again changes nothing.
-        FrameBox* area = w->fra;
-        w->ensureQuestionArea();
-        EXPECT_EQ(w->fra, area);
-        EXPECT_EQ(w->findChildren<StyleButton*>().size(), 20);
-    }
-}
-
-TEST_F(MainWindow, TheQuestionAreaComesWithTheFirstModeInItsColoursAndTabOrder) {
+TEST_F(MainWindow, TheQuestionAreaShowsWithTheFirstModeInItsColoursAndTabOrder) {
     auto w = open();
     w->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
     w->cmdK_Click(1);
-    ASSERT_NE(w->fra, nullptr);
     EXPECT_FALSE(w->fra->isHidden());
     EXPECT_TRUE(w->fraDescr->isHidden());
-    EXPECT_TRUE(w->lblPaper->text().startsWith("1. "));
-    for (QWidget* c : std::initializer_list<QWidget*>{w.get(), w->Label6, w->lblHour, w->fraDescr,
-                                                      w->fra, w->lblPaper, w->lblAn, w->Label1,
-                                                      w->chkAutoGo, w->cmdAn[0]}) {
+    EXPECT_TRUE(w->fra->lblPaper->text().startsWith("1. "));
+    for (QWidget* c : std::initializer_list<QWidget*>{
+             w.get(), w->Label6, w->lblHour, w->fraDescr, w->fra, w->fra->lblPaper, w->fra->lblAn,
+             w->fra->Label1, w->fra->chkAutoGo, w->cmdAn[0]}) {
         EXPECT_EQ(c->palette().color(QPalette::Window), VbColor(0x8000000F))
             << c->objectName().toStdString();
         EXPECT_EQ(c->palette().color(QPalette::WindowText), VbColor(0x800000))
             << c->objectName().toStdString();
     }
-    // Tab goes as it would had the area been made at the start: its options
-    // and check box, the answer sheet, the menu, the area's buttons in their
-    // stored order, the vehicle list.
-    std::vector<QWidget*> expected{w->opt.begin(), w->opt.end()};
-    expected.push_back(w->chkAutoGo);
+    // Tab goes through the area's options and check box, the answer sheet,
+    // the menu, the area's buttons in their stored order, the vehicle list.
+    std::vector<QWidget*> expected{w->fra->opt.begin(), w->fra->opt.end()};
+    expected.push_back(w->fra->chkAutoGo);
     expected.push_back(w->dg);
     expected.insert(expected.end(), w->cmdK.begin(), w->cmdK.end());
     const auto layout = FormLayout::Load(":/layouts/frmMain.layout");
@@ -251,7 +230,7 @@ TEST_F(MainWindow, TheQuestionAreaComesWithTheFirstModeInItsColoursAndTabOrder) 
     }
     expected.push_back(w->cboCar);
     std::vector<QWidget*> chain;
-    QWidget* c = w->opt[0];
+    QWidget* c = w->fra->opt[0];
     for (size_t i = 0; i < expected.size(); ++i, c = c->nextInFocusChain()) {
         while (std::find(expected.begin(), expected.end(), c) == expected.end())
             c = c->nextInFocusChain();
@@ -275,10 +254,11 @@ TEST_F(MainWindow, TheAnswerSheetStartsAsOneNumberedRow) {
     EXPECT_EQ(w->dg->Cols(), 10);
     for (int c = 0; c < 10; ++c)
         EXPECT_EQ(w->dg->TextMatrix(0, c), QString::number(c + 1));
-    // (278 * 15 - 330) / 10 = 384 twips, 25.6 pixels.
+    // (278 * 15 - 330) / 10 = 384 twips, 25.6 pixels: 25 whole ones.
     EXPECT_EQ(w->dg->width(), 278);
-    EXPECT_EQ(w->dg->columnWidth(0), 26);
-    EXPECT_EQ(w->dg->columnWidth(9), 26);
+    EXPECT_EQ(w->dg->ColWidth(0), 375);
+    EXPECT_EQ(w->dg->columnWidth(0), 25);
+    EXPECT_EQ(w->dg->columnWidth(9), 25);
     // Numbers up to four digits show whole in their cells.
     EXPECT_LE(QFontMetrics(w->dg->font()).horizontalAdvance("9999") + 2, w->dg->columnWidth(0));
 }
@@ -291,7 +271,7 @@ TEST_F(MainWindow, SequentialPracticeLoadsTheVehicleTypeInBankOrder) {
     EXPECT_EQ(w->qs.papers[25].id, 110);
     EXPECT_EQ(w->dg->Rows(), 3);
     EXPECT_EQ(w->GetCurPaper(), 1);
-    EXPECT_TRUE(w->lblPaper->text().startsWith("1. 题目1"));
+    EXPECT_TRUE(w->fra->lblPaper->text().startsWith("1. 题目1"));
     EXPECT_EQ(w->fra->title(), "顺序练习(共计25题)--小车版");
     EXPECT_EQ(w->lblFirstOK->text(), "首正率 0.00%");
     EXPECT_EQ(w->lblRE->text(), "正确/答题 0/0");
@@ -309,7 +289,7 @@ TEST_F(MainWindow, SequentialPracticeOffersToResume) {
     w->cmdK_Click(1);
     ASSERT_EQ(messages, QStringList{"上次已经练习到第7题，要继续吗？"});
     EXPECT_EQ(w->GetCurPaper(), 7);
-    EXPECT_TRUE(w->lblPaper->text().startsWith("7. "));
+    EXPECT_TRUE(w->fra->lblPaper->text().startsWith("7. "));
 
     answer = QMessageBox::No;
     w->cmdK_Click(1);
@@ -342,7 +322,6 @@ TEST_F(MainWindow, TheDescriptionComesBackAndStopsTheClock) {
 
 TEST_F(MainWindow, StaticTextsFitTheirControls) {
     auto w = open();
-    w->ensureQuestionArea();
     w->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
     for (QLabel* l : w->findChildren<QLabel*>()) {
@@ -352,7 +331,7 @@ TEST_F(MainWindow, StaticTextsFitTheirControls) {
             << l->text().toStdString();
         EXPECT_LE(l->fontMetrics().height(), l->height()) << l->text().toStdString();
     }
-    EXPECT_LE(w->chkAutoGo->sizeHint().width(), w->chkAutoGo->width());
+    EXPECT_LE(w->fra->chkAutoGo->sizeHint().width(), w->fra->chkAutoGo->width());
     for (int i = 0; i < w->cboCar->count(); ++i)
         EXPECT_LE(w->cboCar->fontMetrics().horizontalAdvance(w->cboCar->itemText(i)) + 30,
                   w->cboCar->width());
@@ -365,17 +344,16 @@ TEST_F(MainWindow, StaticTextsFitTheirControls) {
         EXPECT_LE(caption.right - 1, b->ControlWidth()) << b->Caption().toStdString();
         EXPECT_LE(caption.bottom - 1, b->ControlHeight()) << b->Caption().toStdString();
     }
-    // Wrapped descriptions need no more height than their labels have.
-    for (qsizetype i = 0; i < w->descrText->blocks().size(); ++i) {
-        const TextPanel::Block& b = w->descrText->blocks()[i];
-        EXPECT_LE(w->descrText->neededHeight(i), b.rect.height()) << b.text.toStdString();
-        EXPECT_TRUE(w->descrText->rect().contains(b.rect));
+    // Wrapped descriptions need no more height than their labels have, and
+    // lie inside their frame.
+    for (QLabel* l : w->fraDescr->lblDescr) {
+        EXPECT_LE(l->heightForWidth(l->width()), l->height()) << l->text().toStdString();
+        EXPECT_TRUE(w->fraDescr->rect().contains(l->geometry()));
     }
 }
 
 TEST_F(MainWindow, ButtonsComeFromTheStoredLayout) {
     auto w = open();
-    w->ensureQuestionArea();
     const QStringList menu = {"车型选择", "顺序练习", "随机练习", "章节练习",
                               "错题练习", "模拟考试", "学车交流", "软件说明"};
     for (int i = 0; i < 8; ++i) {
@@ -392,7 +370,7 @@ TEST_F(MainWindow, ButtonsComeFromTheStoredLayout) {
     for (int i = 1; i < 8; ++i)
         EXPECT_GT(w->cmdK[size_t(i)]->y(), w->cmdK[size_t(i - 1)]->y());
     for (StyleButton* b : w->cmdAn) {
-        EXPECT_EQ(b->parentWidget(), w->Frame1);
+        EXPECT_EQ(b->parentWidget(), w->fra->Frame1);
         EXPECT_FALSE(b->Picture());
         EXPECT_EQ(b->Font()->Size(), 14.25);
         EXPECT_TRUE(b->Font()->Bold());
@@ -411,7 +389,151 @@ TEST_F(MainWindow, AClickOnAMenuButtonStartsItsMode) {
     w->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
     QTest::mouseClick(w->cmdK[2], Qt::LeftButton, {}, QPoint(20, 10));
-    EXPECT_EQ(w->qs.mode, 2);
+    EXPECT_EQ(w->qs.mode, Mode::Random);
     EXPECT_EQ(w->qs.paperCount, 25);
     EXPECT_TRUE(w->qs.bRand);
+}
+
+TEST_F(MainWindow, EveryControlExistsFromConstructionUnderItsName) {
+    auto w = open();
+    const QStringList names = {"fraC",
+                               "cboCar",
+                               "fraT",
+                               "lblHour",
+                               "lblMinute",
+                               "lblSecond",
+                               "lbl1",
+                               "lbl2",
+                               "fra",
+                               "lblPaper",
+                               "imgPaper",
+                               "lblAn",
+                               "opt(0)",
+                               "opt(3)",
+                               "Frame1",
+                               "cmdAn(0)",
+                               "cmdAn(3)",
+                               "cmdYN(0)",
+                               "cmdYN(1)",
+                               "Label1",
+                               "lblAnswer",
+                               "imgResult(0)",
+                               "imgResult(1)",
+                               "Label7",
+                               "lblResult",
+                               "cmdShowAnswer(0)",
+                               "cmdShowAnswer(1)",
+                               "cmdSetError",
+                               "lblErrOK",
+                               "chkAutoGo",
+                               "cmdPriv",
+                               "cmdNext",
+                               "cmdSubit",
+                               "dg",
+                               "Label3",
+                               "Label4",
+                               "Label5",
+                               "Label6",
+                               "shpCur",
+                               "shpYD",
+                               "shpWD",
+                               "pro",
+                               "shpBk",
+                               "lblRE",
+                               "lblFirstOK",
+                               "fraDescr",
+                               "lblDescr(0)",
+                               "Image1",
+                               "Image2",
+                               "cmdK(0)",
+                               "cmdK(7)"};
+    for (const QString& name : names)
+        EXPECT_NE(w->findChild<QWidget*>(name), nullptr) << name.toStdString();
+    // And the window's members are those controls.
+    EXPECT_EQ(w->findChild<QWidget*>("lblPaper"), w->fra->lblPaper);
+    EXPECT_EQ(w->findChild<QWidget*>("cmdSubit"), w->cmdSubit);
+    for (QWidget* c : std::initializer_list<QWidget*>{
+             w->fraDescr, w->fraC,    w->fraT,     w->lblHour,    w->lblMinute, w->lblSecond,
+             w->lbl1,     w->lbl2,    w->Image2,   w->fra,        w->dg,        w->Label3,
+             w->Label4,   w->Label5,  w->Label6,   w->shpCur,     w->shpYD,     w->shpWD,
+             w->shpBk,    w->pro,     w->lblRE,    w->lblFirstOK, w->Image1,    w->cmdSetError,
+             w->cmdPriv,  w->cmdNext, w->cmdSubit, w->cboCar})
+        EXPECT_NE(c, nullptr);
+    for (auto* b : w->cmdK)
+        EXPECT_NE(b, nullptr);
+    for (auto* b : w->cmdAn)
+        EXPECT_NE(b, nullptr);
+    EXPECT_EQ(w->findChildren<StyleButton*>().size(), 20);
+}
+
+TEST_F(MainWindow, AnEmptySetShowsAnEmptyQuestionArea) {
+    auto w = open();
+    w->cmdK_Click(1);
+    ASSERT_TRUE(w->fra->lblPaper->text().startsWith("1. "));
+    w->qs.carType = "Z"; // no question is for it
+    w->cmdK_Click(2);
+    EXPECT_EQ(w->qs.paperCount, 0);
+    EXPECT_EQ(w->dg->Rows(), 0);
+    EXPECT_EQ(w->fra->lblPaper->text(), "");
+    EXPECT_EQ(w->fra->lblAn->text(), "");
+    EXPECT_EQ(w->fra->lblResult->text(), "");
+    EXPECT_TRUE(w->fra->imgPaper->isHidden());
+    for (StyleButton* b : w->cmdAn)
+        EXPECT_TRUE(b->isHidden());
+    for (StyleButton* b : w->cmdYN)
+        EXPECT_TRUE(b->isHidden());
+    EXPECT_EQ(w->lblRE->text(), "正确/答题 0/0");
+    EXPECT_EQ(w->pro->width(), 0);
+}
+
+TEST_F(MainWindow, ALoadThatFailsLeavesNothingOfTheSetBefore) {
+    auto w = open();
+    w->cmdK_Click(1); // starts on a 判断 question: 对 and 错 show
+    ASSERT_FALSE(w->cmdYN[0]->isHidden());
+    w->qs.rightCount = 3;
+    w->ShowProgress();
+    ASSERT_GT(w->pro->width(), 0);
+    Mod::db.close(); // every statement fails from here on
+    messages.clear();
+    w->cmdK_Click(2);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].startsWith("读取题库时出错")) << messages[0].toStdString();
+    EXPECT_EQ(w->qs.paperCount, 0);
+    EXPECT_EQ(w->dg->Rows(), 0);
+    EXPECT_EQ(w->fra->lblPaper->text(), "");
+    EXPECT_EQ(w->lblFirstOK->text(), "首正率 0.00%");
+    EXPECT_EQ(w->lblRE->text(), "正确/答题 0/0");
+    EXPECT_EQ(w->pro->width(), 0);
+    EXPECT_TRUE(w->cmdYN[0]->isHidden());
+    EXPECT_TRUE(w->cmdYN[1]->isHidden());
+}
+
+namespace {
+
+// The right edge of the sheet's last column and its grid line, in the view.
+void expectTenWholeColumns(AnswerGrid* dg) {
+    const int right = dg->columnViewportPosition(9) + dg->columnWidth(9);
+    EXPECT_LE(right, dg->viewport()->width());
+    // The grid line that closes the last column is drawn.
+    const QImage shot = dg->viewport()->grab().toImage();
+    EXPECT_EQ(QColor(shot.pixel(right - 1, 5)), VbColor(dg->GridColor()));
+}
+
+} // namespace
+
+TEST(MainWindowSheet, TenColumnsAreWholeWithAndWithoutTheScrollBar) {
+    for (int count : {30, 250}) {
+        TestBank bank;
+        ASSERT_TRUE(bank.write(TestBank::questions(1, count, false, "ABC")));
+        frmMain w(bank.programFolder());
+        w.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+        w.cmdK_Click(2);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(w.dg->verticalScrollBar()->isVisible(), count > 160) << count;
+        expectTenWholeColumns(w.dg);
+        w.close();
+        Mod::db.close();
+        Mod::SetProgramFolder(QString());
+    }
 }

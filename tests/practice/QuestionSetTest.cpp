@@ -1,5 +1,5 @@
 #include "QuestionSet.h"
-#include "AnswerGrid.h"
+#include "PlainSheet.h"
 #include "Recordset.h"
 
 #include <QSet>
@@ -74,7 +74,7 @@ class RandomLoad : public ::testing::TestWithParam<int> {};
 
 TEST_P(RandomLoad, PlacesEveryRowExactlyOnce) {
     const int n = GetParam();
-    AnswerGrid dg;
+    PlainSheet dg;
     QuestionSet qs;
     Recordset rs = bankRows(n);
     qs.Load(rs, true, dg);
@@ -92,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(Sizes, RandomLoad, ::testing::Values(1, 2, 37, 4223, 10
 
 TEST(RandomLoad, EndsEvenWhenTheDrawNeverChanges) {
     // r stuck at 0 keeps the generator at 0, which is never a free position.
-    AnswerGrid dg;
+    PlainSheet dg;
     QuestionSet qs;
     qs.setUniform([] { return 0.0f; });
     Recordset rs = bankRows(500);
@@ -104,7 +104,7 @@ TEST(RandomLoad, EndsEvenWhenTheDrawNeverChanges) {
 }
 
 TEST(RandomLoad, ArrangesTheSetDifferentlyFromBankOrder) {
-    AnswerGrid dg;
+    PlainSheet dg;
     QuestionSet qs;
     Recordset rs = bankRows(200);
     qs.Load(rs, true, dg);
@@ -115,7 +115,7 @@ TEST(RandomLoad, ArrangesTheSetDifferentlyFromBankOrder) {
 }
 
 TEST(BankOrderLoad, KeepsBankOrderAndNumbersTheCells) {
-    AnswerGrid dg;
+    PlainSheet dg;
     QuestionSet qs;
     Recordset rs = bankRows(11);
     qs.Load(rs, false, dg);
@@ -135,7 +135,7 @@ TEST(BankOrderLoad, KeepsBankOrderAndNumbersTheCells) {
 
 TEST(BankOrderLoad, GridRowsFollowTheSize) {
     for (auto [n, rows] : {std::pair{0, 0}, std::pair{10, 1}, std::pair{11, 2}, std::pair{20, 2}}) {
-        AnswerGrid dg;
+        PlainSheet dg;
         QuestionSet qs;
         Recordset rs = bankRows(n);
         qs.Load(rs, false, dg);
@@ -146,7 +146,7 @@ TEST(BankOrderLoad, GridRowsFollowTheSize) {
 }
 
 TEST(BankOrderLoad, ANewLoadReplacesEverythingButTheSeed) {
-    AnswerGrid dg;
+    PlainSheet dg;
     QuestionSet qs;
     Recordset big = bankRows(25);
     qs.Load(big, true, dg);
@@ -160,7 +160,7 @@ TEST(BankOrderLoad, ANewLoadReplacesEverythingButTheSeed) {
 }
 
 TEST(CurrentPaper, MapsPositionsToCellsAndBack) {
-    AnswerGrid dg;
+    PlainSheet dg;
     QuestionSet qs;
     Recordset rs = bankRows(15);
     qs.Load(rs, false, dg);
@@ -177,6 +177,6 @@ TEST(CurrentPaper, MapsPositionsToCellsAndBack) {
     EXPECT_EQ(qs.GetCurPaper(dg), 0);
 
     QuestionSet empty;
-    AnswerGrid none;
+    PlainSheet none;
     EXPECT_EQ(empty.GetCurPaper(none), 0);
 }

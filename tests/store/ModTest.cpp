@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -148,10 +149,50 @@ TEST(StoreKey, AFileWithAnotherSaltOpensThroughThePassphrase) {
         Database other;
         ASSERT_TRUE(other.create(bank.storePath(), "tq_wenlo"));
         other.executeNative("CREATE TABLE param(paramid TEXT PRIMARY KEY, paramvalue TEXT)");
+        other.executeNative("CREATE TABLE paper(id INTEGER PRIMARY KEY)");
+        other.executeNative("CREATE TABLE record(num INTEGER, recordtime TEXT)");
     }
     EXPECT_FALSE(StoreKey::hasOurSalt(bank.storePath()));
     Mod::SetProgramFolder(bank.programFolder());
     Database db;
     EXPECT_TRUE(Mod::OpenStore(db));
+    Mod::SetProgramFolder(QString());
+}
+
+namespace {
+
+QByteArray contents(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+} // namespace
+
+TEST(OpenStore, AnEmptyFileOrOneWithoutTheBanksTablesIsNoBankAndStaysAsItWas) {
+    TestBank bank;
+    Mod::SetProgramFolder(bank.programFolder());
+    Database db;
+
+    QFile empty(bank.storePath());
+    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+    empty.close();
+    EXPECT_FALSE(Mod::OpenStore(db));
+    EXPECT_FALSE(db.isOpen());
+    EXPECT_TRUE(Mod::LastOpenError().contains("images/movra.dll"));
+    EXPECT_EQ(QFileInfo(bank.storePath()).size(), 0);
+
+    // Our key, two of the three tables.
+    {
+        Database partial;
+        ASSERT_TRUE(partial.createRaw(bank.storePath(),
+                                      QString::fromLatin1(StoreKey::derivedKey().toHex())));
+        partial.executeNative("CREATE TABLE paper(id INTEGER PRIMARY KEY)");
+        partial.executeNative("CREATE TABLE param(paramid TEXT, paramvalue TEXT)");
+    }
+    const QByteArray before = contents(bank.storePath());
+    EXPECT_FALSE(Mod::OpenStore(db));
+    EXPECT_FALSE(db.isOpen());
+    EXPECT_TRUE(Mod::LastOpenError().contains("record")) << Mod::LastOpenError().toStdString();
+    EXPECT_EQ(contents(bank.storePath()), before);
     Mod::SetProgramFolder(QString());
 }

@@ -1,12 +1,13 @@
 // Colour arithmetic: shifting, averaging, rounding and system colours.
 #include "ColorMath.h"
+#include "Rounding.h"
 #include "SystemColors.h"
 
 #include <gtest/gtest.h>
 
 using ColorMath::AverageColors;
 using ColorMath::FromChannels;
-using ColorMath::RoundHalfEven;
+constexpr auto RoundHalfEven = &Rounding::HalfEven;
 using ColorMath::ShiftColor;
 
 TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {

@@ -2,6 +2,7 @@
 // with their transparency, and the greyed picture of a disabled button.
 #include "ColorMath.h"
 #include "DrawSurface.h"
+#include "Rounding.h"
 #include "StylePicture.h"
 #include "TestImages.h"
 #include "Twips.h"
@@ -44,7 +45,7 @@ TEST(StylePicture, LoadsFilesByReferenceAndKeepsTheSource) {
     EXPECT_EQ(picture->kind(), StylePicture::Kind::Bitmap);
     EXPECT_EQ(picture->Source(), png);
     // Stored in hundredths of a millimetre, and back to the same pixels.
-    EXPECT_EQ(picture->HimetricWidth(), ColorMath::RoundHalfEven(40 * 2540 / 96.0));
+    EXPECT_EQ(picture->HimetricWidth(), Rounding::HalfEven(40 * 2540 / 96.0));
     EXPECT_EQ(Twips::HimetricToPixels(picture->HimetricWidth()), 40);
     EXPECT_EQ(Twips::HimetricToPixels(picture->HimetricHeight()), 16);
 

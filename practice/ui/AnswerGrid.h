@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "AnswerGridModel.h"
+#include "AnswerSheet.h"
 
 class QPainter;
 
@@ -17,27 +18,27 @@ class QPainter;
 // neither header views (each a further item view with its own scroll bars)
 // nor a delegate, and it is on screen from the first moment of the program.
 // All rows are one height; the view scrolls a whole row at a time.
-class AnswerGrid : public QAbstractItemView {
+class AnswerGrid : public QAbstractItemView, public AnswerSheet {
     Q_OBJECT
 public:
     explicit AnswerGrid(QWidget* parent = nullptr);
 
-    int Rows() const { return model_.rows(); }
-    void setRows(int rows);
+    int Rows() const override { return model_.rows(); }
+    void setRows(int rows) override;
     int Cols() const { return model_.cols(); }
     void setCols(int cols);
 
     // The current cell.
-    int Row() const { return row_; }
-    void setRow(int row);
-    int Col() const { return col_; }
-    void setCol(int col);
+    int Row() const override { return row_; }
+    void setRow(int row) override;
+    int Col() const override { return col_; }
+    void setCol(int col) override;
 
     QString TextMatrix(int row, int col) const { return model_.cell(row, col).text; }
     void setTextMatrix(int row, int col, const QString& text);
     // Text and colours of the current cell.
     QString Text() const { return TextMatrix(row_, col_); }
-    void setText(const QString& text) { setTextMatrix(row_, col_, text); }
+    void setText(const QString& text) override { setTextMatrix(row_, col_, text); }
     void setCellBackColor(std::uint32_t colour);
     void setCellForeColor(std::uint32_t colour);
     void setCellFontStrikeThrough(bool on);
@@ -51,20 +52,22 @@ public:
     bool RowIsVisible(int row) const;
 
     bool Redraw() const { return model_.redraw(); }
-    void setRedraw(bool on);
+    void setRedraw(bool on) override;
 
     // Colours of the grid as a whole (0x00BBGGRR, system colours allowed).
     std::uint32_t ForeColor() const { return model_.foreColor(); }
-    void setForeColor(std::uint32_t colour) { model_.setForeColor(colour); }
+    void setForeColor(std::uint32_t colour) override { model_.setForeColor(colour); }
     void setBackColor(std::uint32_t colour) { model_.setBackColor(colour); }
     std::uint32_t GridColor() const { return gridColor_; }
-    void setGridColor(std::uint32_t colour);
+    void setGridColor(std::uint32_t colour) override;
     std::uint32_t BackColorBkg() const { return backColorBkg_; }
     void setBackColorBkg(std::uint32_t colour);
     std::uint32_t ForeColorSel() const { return foreColorSel_; }
     void setForeColorSel(std::uint32_t colour) { foreColorSel_ = colour; }
 
-    // Column width in twips (15 twips to a pixel).
+    // Column width in twips (15 twips to a pixel). A column is as many whole
+    // pixels as its twips cover: a part of a pixel cannot be shown, and
+    // rounding up would push the last column past the scroll bar.
     void setColWidth(int col, int twips);
     int ColWidth(int col) const;
 

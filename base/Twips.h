@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ColorMath.h"
+#include "Rounding.h"
 
-// Unit conversions of the button's host: outer sizes are kept in twips
-// (15 to a pixel at 96 dpi) and picture sizes in hundredths of a millimetre.
+// Unit conversions: window and control sizes are kept in twips (15 to a
+// pixel at 96 dpi) and picture sizes in hundredths of a millimetre.
 namespace Twips {
 
 constexpr int kPerPixel = 15;
@@ -11,17 +11,17 @@ constexpr int kPerPixel = 15;
 constexpr int kMinimumSize = 220;
 
 inline int ToPixels(int twips) {
-    return ColorMath::RoundHalfEven(double(twips) / kPerPixel);
+    return Rounding::HalfEven(double(twips) / kPerPixel);
 }
 inline int FromPixels(int pixels) {
     return pixels * kPerPixel;
 }
 
 inline int HimetricToPixels(int himetric) {
-    return ColorMath::RoundHalfEven(double(himetric) * 96.0 / 2540.0);
+    return Rounding::HalfEven(double(himetric) * 96.0 / 2540.0);
 }
 inline int PixelsToHimetric(int pixels) {
-    return ColorMath::RoundHalfEven(double(pixels) * 2540.0 / 96.0);
+    return Rounding::HalfEven(double(pixels) * 2540.0 / 96.0);
 }
 
 } // namespace Twips

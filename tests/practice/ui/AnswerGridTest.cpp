@@ -100,8 +100,10 @@ TEST(AnswerGrid, AClickLeavesTheOldCellMovesAndThenClicks) {
 TEST(AnswerGrid, ColumnWidthsAreGivenInTwips) {
     AnswerGrid dg;
     dg.setColWidth(0, 372);
-    EXPECT_EQ(dg.columnWidth(0), 25); // 24.8 pixels
-    EXPECT_EQ(dg.ColWidth(0), 375);
+    EXPECT_EQ(dg.columnWidth(0), 24); // 24.8 pixels: 24 whole ones
+    EXPECT_EQ(dg.ColWidth(0), 360);
+    dg.setColWidth(1, 375);
+    EXPECT_EQ(dg.columnWidth(1), 25);
 }
 
 TEST(AnswerGrid, GridLinesAreDrawnInTheGridColour) {

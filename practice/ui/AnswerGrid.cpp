@@ -1,6 +1,7 @@
 #include "AnswerGrid.h"
 
 #include "AnswerGridAccessible.h"
+#include "Twips.h"
 #include "VbColor.h"
 
 #include <QAccessible>
@@ -154,11 +155,11 @@ void AnswerGrid::setBackColorBkg(std::uint32_t colour) {
 }
 
 void AnswerGrid::setColWidth(int col, int twips) {
-    setColumnWidth(col, qRound(twips / 15.0));
+    setColumnWidth(col, twips / Twips::kPerPixel);
 }
 
 int AnswerGrid::ColWidth(int col) const {
-    return columnWidth(col) * 15;
+    return Twips::FromPixels(columnWidth(col));
 }
 
 int AnswerGrid::rowHeight(int) const {
