@@ -1,18 +1,49 @@
 #include "BankChecks.h"
 
+#include "BankWriter.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+#include <QImageReader>
+#include <QSvgRenderer>
 #include <QSet>
 
 namespace {
 
+// Two stems that differ only in punctuation or blanks ask the same thing.
 QString normalizedStem(const QString& text) {
     QString out;
     for (QChar c : text)
-        if (!c.isSpace())
+        if (!c.isSpace() && !c.isPunct() && !c.isSymbol())
             out += c;
     return out;
+}
+
+// A road scene is the largest kind of picture. It must fit the question
+// area's picture box as drawn, since one scaled down to fit is blurred, and
+// stay small enough to show at once.
+QString sceneFault(const QString& path) {
+    const QFileInfo info(path);
+    if (info.size() > BankChecks::kMaxSceneBytes)
+        return QStringLiteral("场景图文件 %1 KB，最大 %2 KB")
+            .arg((info.size() + 1023) / 1024)
+            .arg(BankChecks::kMaxSceneBytes / 1024);
+    QSize size;
+    if (path.endsWith(QStringLiteral(".svg")))
+        size = QSvgRenderer(path).defaultSize();
+    else
+        size = QImageReader(path).size();
+    if (size.width() < BankChecks::kMinSceneWidth || size.height() < BankChecks::kMinSceneHeight ||
+        size.width() > BankWriter::kMaxPictureWidth || size.height() > BankWriter::kMaxPictureHeight)
+        return QStringLiteral("场景图 %1×%2，应在 %3×%4 到 %5×%6 之间")
+            .arg(size.width())
+            .arg(size.height())
+            .arg(BankChecks::kMinSceneWidth)
+            .arg(BankChecks::kMinSceneHeight)
+            .arg(BankWriter::kMaxPictureWidth)
+            .arg(BankWriter::kMaxPictureHeight);
+    return {};
 }
 
 } // namespace
@@ -128,6 +159,17 @@ QList<BankFault> BankChecks::check(const QList<BankQuestion>& questions,
             else
                 usedPictures.insert(QFileInfo(source).fileName());
         }
+    }
+
+    const QStringList scenes = QDir(picturesFolder)
+                                   .entryList({QStringLiteral("scene-*.svg"),
+                                               QStringLiteral("scene-*.png")},
+                                              QDir::Files, QDir::Name);
+    for (const QString& name : scenes) {
+        const QString path = QDir(picturesFolder).filePath(name);
+        const QString why = sceneFault(path);
+        if (!why.isEmpty())
+            faults.append({path, 0, why});
     }
 
     if (policy.requireAllPicturesUsed) {

@@ -29,4 +29,10 @@ public:
     static BankCounts count(const QList<BankQuestion>& questions);
     // The source file of a picture reference, or an empty text when none exists.
     static QString pictureSource(const QString& picturesFolder, const QString& imageUrl);
+
+    // Road scenes (scene-*.svg or .png): at least this size and at most the
+    // largest picture, and a file no larger than this.
+    static constexpr int kMinSceneWidth = 200;
+    static constexpr int kMinSceneHeight = 150;
+    static constexpr qint64 kMaxSceneBytes = 96 * 1024;
 };

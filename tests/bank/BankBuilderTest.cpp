@@ -186,3 +186,57 @@ TEST(BankWriter, PicturesAreRenderedAndOversizedOnesRefused) {
     EXPECT_EQ(image.pixelColor(20, 15), QColor(255, 0, 0));
     EXPECT_FALSE(BankWriter::renderPicture(svg, png, QSize(20, 20)).isEmpty());
 }
+
+TEST(BankChecks, StemsThatDifferOnlyInPunctuationOrBlanksAreTheSameQuestion) {
+    const QString twin = QString::fromUtf8(kGood) + R"(
+id: 3
+type: 2
+licensetype: ABC
+question: 判断 题一。
+answertrue: 2
+explain: 解析三。
+
+id: 4
+type: 2
+licensetype: ABC
+question: “判断题一”？
+answertrue: 2
+explain: 解析四。
+
+id: 5
+type: 2
+licensetype: ABC
+question: 判断题五
+answertrue: 2
+explain: 解析五。
+)";
+    const QString text = faultText(check(twin));
+    EXPECT_TRUE(text.contains("题 3: 题干与 t.txt:4 的题目相同")) << text.toStdString();
+    EXPECT_TRUE(text.contains("题 4: 题干与 t.txt:4 的题目相同")) << text.toStdString();
+    EXPECT_FALSE(text.contains("题 5")) << text.toStdString();
+}
+
+TEST(BankChecks, ARoadSceneFitsThePictureBoxAsDrawnAndStaysSmall) {
+    QTemporaryDir pictures;
+    auto svg = [&](const QString& name, int w, int h, int padding = 0) {
+        QFile f(QDir(pictures.path()).filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" "
+                               "height=\"%2\"><!--%3--></svg>")
+                    .arg(w)
+                    .arg(h)
+                    .arg(QString(padding, 'x'))
+                    .toUtf8());
+    };
+    svg("scene-good.svg", 240, 180);
+    svg("scene-large.svg", 320, 240);
+    svg("scene-small.svg", 120, 90);
+    svg("scene-heavy.svg", 240, 180, int(BankChecks::kMaxSceneBytes));
+    svg("sign-small.svg", 60, 60); // only scenes have a least size
+    const QString text = faultText({{}, BankChecks::check({}, pictures.path(), {})});
+    EXPECT_FALSE(text.contains("scene-good")) << text.toStdString();
+    EXPECT_FALSE(text.contains("sign-small")) << text.toStdString();
+    EXPECT_TRUE(text.contains("scene-large.svg:0: 场景图 320×240")) << text.toStdString();
+    EXPECT_TRUE(text.contains("scene-small.svg:0: 场景图 120×90")) << text.toStdString();
+    EXPECT_TRUE(text.contains("scene-heavy.svg:0: 场景图文件")) << text.toStdString();
+}
