@@ -49,6 +49,9 @@ QuestionArea::QuestionArea(QWidget* parent) : FrameBox(QStringLiteral("顺序练
     }
     Label7 = Controls::Label(this, "Label7", QStringLiteral("答案:"), QRect(190, 356, 46, 24));
     lblResult = Controls::Label(this, "lblResult", QString(), QRect(238, 356, 56, 24));
+    // The correct answer starts hidden; the toggle shows it.
+    Label7->hide();
+    lblResult->hide();
     lblErrOK =
         Controls::Label(this, "lblErrOK", QStringLiteral("设置成功"), QRect(226, 397, 90, 22));
     lblErrOK->hide();

@@ -20,15 +20,21 @@
 #include "StyleButton.h"
 #include "Twips.h"
 #include "WindowColors.h"
+#include "WrongBook.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
+#include <vector>
 
 using namespace WindowColors;
 using Controls::Colour;
@@ -65,6 +71,7 @@ frmMain::frmMain(const QString& programFolder, QWidget* parent) : QWidget(parent
     MsgBox = [this](const QString& text, QMessageBox::StandardButtons buttons) {
         return defaultMsgBox(text, buttons);
     };
+    Wait = &Mod::Wait;
     Timer1.setInterval(1000);
     Timer1.start(); // running until start-up shows the description panel
     tmrAd.setInterval(60000);
@@ -139,6 +146,11 @@ void frmMain::createControls() {
     pro->setAutoFillBackground(true);
     lblFirstOK = Controls::Label(this, "lblFirstOK", QString(), QRect(606, 450, 278, 22));
     lblRE = Controls::Label(this, "lblRE", QString(), QRect(606, 474, 278, 22));
+    lblExplain = Controls::Label(this, "lblExplain", QString(), QRect(606, 500, 278, 108));
+    lblExplain->setWordWrap(true);
+    lblExplain->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblExplain->setFont(AppFonts::song(9));
+    lblExplain->hide();
 
     Image1 = Controls::Label(this, "Image1", QString(), kBanner);
     Image1->setAlignment(Qt::AlignCenter);
@@ -193,6 +205,8 @@ void frmMain::createButtons() {
     cmdPriv = button("cmdPriv");
     cmdNext = button("cmdNext");
     cmdSubit = button("cmdSubit");
+    // The answer starts hidden, so the toggle offers to show it.
+    cmdShowAnswer[0]->raise();
 }
 
 void frmMain::connectControls() {
@@ -201,10 +215,18 @@ void frmMain::connectControls() {
     for (int i = 0; i < 2; ++i)
         connect(cmdShowAnswer[size_t(i)], &StyleButton::Click, this,
                 [this, i] { cmdShowAnswer_Click(i); });
+    for (int i = 0; i < 4; ++i)
+        connect(cmdAn[size_t(i)], &StyleButton::Click, this, [this, i] { cmdAn_Click(i); });
+    for (int i = 0; i < 2; ++i)
+        connect(cmdYN[size_t(i)], &StyleButton::Click, this, [this, i] { cmdYN_Click(i); });
+    connect(cmdNext, &StyleButton::Click, this, [this] { cmdNext_Click(); });
+    connect(cmdPriv, &StyleButton::Click, this, [this] { cmdPriv_Click(); });
     connect(cboCar, &QComboBox::activated, this, [this] { cboCar_Click(); });
     connect(dg, &AnswerGrid::LeaveCell, this, [this] { dg_LeaveCell(); });
     connect(dg, &AnswerGrid::Click, this, [this] { dg_Click(); });
     connect(&Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+    // The window sees its keys before whichever of its controls has the focus.
+    qApp->installEventFilter(this);
 }
 
 QMessageBox::StandardButton frmMain::defaultMsgBox(const QString& text,
@@ -442,6 +464,7 @@ void frmMain::ShowNoPaper() {
     fra->lblAn->clear();
     fra->lblAnswer->clear();
     fra->lblResult->clear();
+    lblExplain->clear();
     for (QWidget* w : std::initializer_list<QWidget*>{fra->imgPaper, fra->imgResult[0],
                                                       fra->imgResult[1], fra->lblErrOK})
         w->hide();
@@ -472,6 +495,7 @@ void frmMain::ShowPaper(qint32 Index) {
     SetResult(Index);
     fra->lblAnswer->setText(PaperText::UserAnswer(q));
     fra->lblPaper->setToolTip(QString::number(q.id));
+    lblExplain->setText(PaperText::Explanation(q));
     for (QWidget* w : std::initializer_list<QWidget*>{fra->imgResult[0], fra->imgResult[1],
                                                       fra->imgPaper, fra->lblErrOK})
         w->hide();
@@ -518,8 +542,128 @@ void frmMain::cmdShowAnswer_Click(int) {
         return;
     fra->lblResult->setVisible(qs.bShowAnswer);
     fra->Label7->setVisible(qs.bShowAnswer);
+    lblExplain->setVisible(qs.bShowAnswer);
     SetResult(k);
     cmdShowAnswer[qs.bShowAnswer ? 1 : 0]->raise();
+}
+
+void frmMain::SetAnswer(qint16 Index) {
+    const qint32 k = GetCurPaper();
+    const AnswerStep step = qs.Answer(k, Index, fra->chkAutoGo->isChecked());
+    if (!step.applied)
+        return;
+    fra->lblAnswer->setText(PaperText::UserAnswer(qs.papers[size_t(k)]));
+    if (step.showMark) {
+        fra->imgResult[0]->setVisible(step.right);
+        fra->imgResult[1]->setVisible(!step.right);
+    }
+    WriteBook(step);
+    if (step.moveAfterMs >= 0) {
+        // Events go on while it waits; the window may go with them.
+        const QPointer<frmMain> self(this);
+        Wait(step.moveAfterMs);
+        if (!self)
+            return;
+        cmdNext_Click();
+    }
+    ShowProgress();
+}
+
+void frmMain::WriteBook(const AnswerStep& step) {
+    try {
+        if (step.book == AnswerStep::Book::Mark)
+            WrongBook::Mark(step.id);
+        else if (step.book == AnswerStep::Book::Unmark)
+            WrongBook::Unmark(step.id);
+    } catch (const StoreError&) {
+        if (toldWriteFailed_)
+            return;
+        toldWriteFailed_ = true;
+        MsgBox(QStringLiteral("无法把答题结果保存到题库文件（文件可能是只读的、正被另一个程序使用，"
+                              "或者磁盘已满）。\n练习可以继续，但这次运行中的错题标记不会保存；"
+                              "已经保存的内容不受影响。"),
+               QMessageBox::Ok);
+    }
+}
+
+void frmMain::cmdAn_Click(int Index) {
+    SetAnswer(qint16(Index));
+}
+
+void frmMain::cmdYN_Click(int Index) {
+    SetAnswer(qint16(Index));
+}
+
+void frmMain::cmdNext_Click() {
+    dg_LeaveCell();
+    SetCurPaper(GetCurPaper() + 1);
+    dg_Click();
+}
+
+void frmMain::cmdPriv_Click() {
+    dg_LeaveCell();
+    SetCurPaper(GetCurPaper() - 1);
+    dg_Click();
+}
+
+bool frmMain::Form_KeyDown(int KeyCode, Qt::KeyboardModifiers Shift) {
+    switch (KeyCode) {
+    case Qt::Key_PageDown:
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+        cmdNext_Click();
+        return true;
+    case Qt::Key_PageUp:
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+        cmdPriv_Click();
+        return true;
+    default:
+        break;
+    }
+    // A-D and 1-4 answer; with Ctrl or Alt they are left to the controls.
+    if (Shift & (Qt::ControlModifier | Qt::AltModifier))
+        return false;
+    if (KeyCode >= Qt::Key_A && KeyCode <= Qt::Key_D) {
+        PressShownAnswer(KeyCode - Qt::Key_A);
+        return true;
+    }
+    if (KeyCode >= Qt::Key_1 && KeyCode <= Qt::Key_4) {
+        PressShownAnswer(KeyCode - Qt::Key_1);
+        return true;
+    }
+    return false;
+}
+
+void frmMain::PressShownAnswer(int place) {
+    // The buttons shown, left to right: A-D, or 对 and 错.
+    std::vector<std::pair<StyleButton*, int>> shown;
+    for (int i = 0; i < 4; ++i)
+        if (cmdAn[size_t(i)]->isVisibleTo(this))
+            shown.emplace_back(cmdAn[size_t(i)], i);
+    for (int i = 0; i < 2; ++i)
+        if (cmdYN[size_t(i)]->isVisibleTo(this))
+            shown.emplace_back(cmdYN[size_t(i)], 4 + i);
+    std::sort(shown.begin(), shown.end(), [this](const auto& a, const auto& b) {
+        return a.first->mapTo(this, QPoint()).x() < b.first->mapTo(this, QPoint()).x();
+    });
+    if (place >= int(shown.size()) || !shown[size_t(place)].first->isEnabled())
+        return;
+    const int which = shown[size_t(place)].second;
+    if (which < 4)
+        cmdAn_Click(which);
+    else
+        cmdYN_Click(which - 4);
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+        return false;
+    // Only keys meant for this window: not those of a dialog or message box.
+    if (static_cast<QWidget*>(watched)->window() != this)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    return Form_KeyDown(key->key(), key->modifiers());
 }
 
 void frmMain::dg_Click() {

@@ -62,6 +62,16 @@ public:
     void ShowProgress();
     void SetResult(qint32 Index);
     void cmdShowAnswer_Click(int Index);
+
+    // Answering and moving through the set.
+    void SetAnswer(qint16 Index);
+    void cmdAn_Click(int Index);
+    void cmdYN_Click(int Index);
+    void cmdNext_Click();
+    void cmdPriv_Click();
+    // The window's keys, seen before its controls: true when the key was
+    // one of the window's.
+    bool Form_KeyDown(int KeyCode, Qt::KeyboardModifiers Shift);
     void dg_Click();
     void dg_LeaveCell();
 
@@ -75,6 +85,9 @@ public:
     qint32 clockSeconds = 0;
     bool bWheelLoop = false;
     QString title; // title of the mode last started
+
+    // The wait before a move after an answer; tests need not sit it out.
+    std::function<void(int ms)> Wait;
 
     // Message boxes go through here so that tests can answer them.
     std::function<QMessageBox::StandardButton(const QString& text,
@@ -95,6 +108,7 @@ public:
     ShapeBox* shpBk;
     QLabel* pro;
     QLabel *lblRE, *lblFirstOK;
+    QLabel* lblExplain; // why the answer is right, shown with it
     QLabel* Image1;
     std::map<QString, QPixmap> img; // image list: "HideAn", "ShowAn", "Logo"
     // The buttons of the stored layout.
@@ -113,6 +127,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createControls();
@@ -123,10 +138,16 @@ private:
     void setDescriptionInFront(bool front);
     // An empty question set shows an empty question area.
     void ShowNoPaper();
+    // Writes an answer's mark into the book; a store that refuses is said
+    // once per run, and practice goes on.
+    void WriteBook(const AnswerStep& step);
+    // Presses an answer button the learner sees, as a click would.
+    void PressShownAnswer(int place);
     QMessageBox::StandardButton defaultMsgBox(const QString& text,
                                               QMessageBox::StandardButtons buttons);
 
     std::optional<FormButtons> buttons_;
     bool loaded_ = false;
     bool shown_ = false;
+    bool toldWriteFailed_ = false;
 };

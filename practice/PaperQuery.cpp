@@ -38,6 +38,7 @@ PaperColumns PaperColumns::of(const Recordset& rs) {
         c.an[i] = rs.fieldIndexOrThrow(QStringLiteral("an%1").arg(i + 1));
     c.answertrue = rs.fieldIndexOrThrow(QStringLiteral("answertrue"));
     c.imageUrl = rs.fieldIndexOrThrow(QStringLiteral("ImageUrl"));
+    c.explain = rs.fieldIndex(QStringLiteral("explain"));
     return c;
 }
 
@@ -58,6 +59,7 @@ void RecordPaper(PaperRecord& record, const Recordset& rs, const PaperColumns& c
     record.bChoice = rs.integer(c.type) == 1;
     record.answerIndex = qint16(rs.integer(c.answertrue) - 1);
     record.ImageUrl = rs.text(c.imageUrl);
+    record.explain = c.explain >= 0 ? rs.text(c.explain) : QString();
     record.userAnswer = -1;
     record.bFirst = true;
 }

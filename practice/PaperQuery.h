@@ -17,6 +17,7 @@ QString InitPaperSql(const QString& Exam, const QString& Chap, bool bError);
 // paper; looked up once per load rather than once per row.
 struct PaperColumns {
     int id, type, question, an[4], answertrue, imageUrl;
+    int explain;                                 // -1 for a bank without explanations
     static PaperColumns of(const Recordset& rs); // throws StoreError for a missing column
 };
 

@@ -14,4 +14,5 @@ struct PaperRecord {
     qint16 userAnswer = 0; // -1 = not answered; while loading, 0 marks a free position
     QString ImageUrl;
     bool bFirst = false; // true until the first answer, the only one that counts
+    QString explain;     // why the answer is right, shown with it
 };

@@ -42,6 +42,10 @@ QString Result(const PaperRecord& q) {
     return q.answerIndex == 0 ? QStringLiteral("对") : QStringLiteral("错");
 }
 
+QString Explanation(const PaperRecord& q) {
+    return q.explain.isEmpty() ? QString() : QStringLiteral("解析：") + q.explain;
+}
+
 QString Position(const QString& title, qint32 paperCount, const QString& carItem) {
     return title + QStringLiteral("(共计") + QString::number(paperCount) + QStringLiteral("题)--") +
            carItem.left(3);

@@ -23,6 +23,9 @@ QString AnswerName(const PaperRecord& q, qint32 answer);
 QString UserAnswer(const PaperRecord& q);
 // The correct answer.
 QString Result(const PaperRecord& q);
+// The explanation shown with the correct answer: "解析：…"; empty when the
+// bank has none for the question.
+QString Explanation(const PaperRecord& q);
 // The question area's title: "顺序练习(共计1234题)--小车版".
 QString Position(const QString& title, qint32 paperCount, const QString& carItem);
 

@@ -1,6 +1,7 @@
 #include "QuestionSet.h"
 
 #include "AnswerSheet.h"
+#include "AnswerStep.h"
 #include "Mod.h"
 #include "PaperQuery.h"
 #include "Recordset.h"
@@ -48,6 +49,37 @@ std::function<float()> clockSeededUniform() {
 } // namespace
 
 QuestionSet::QuestionSet() : papers(1), uniform_(clockSeededUniform()) {}
+
+AnswerStep QuestionSet::Answer(qint32 k, qint16 index, bool autoGo) {
+    AnswerStep step;
+    if (k < 1 || k > paperCount)
+        return step;
+    PaperRecord& q = papers[size_t(k)];
+    step.applied = true;
+    step.id = q.id;
+    q.userAnswer = index; // a later answer replaces an earlier one
+    if (mode == Mode::Sequential)
+        lastSeq = k;
+    step.right = q.userAnswer == q.answerIndex;
+    const bool exam = mode == Mode::Exam;
+    step.showMark = !exam;
+    // Only the first answer counts.
+    if (q.bFirst)
+        ++(step.right ? rightCount : wrongCount);
+    q.bFirst = false;
+    if (step.right) {
+        if (!exam && mode == Mode::WrongBook && bRemoveRight)
+            step.book = AnswerStep::Book::Unmark;
+        if (!exam && autoGo)
+            step.moveAfterMs = kPracticeMoveMs;
+    } else {
+        // Every wrong answer, the examination's too, goes into the book.
+        step.book = AnswerStep::Book::Mark;
+    }
+    if (exam)
+        step.moveAfterMs = kExamMoveMs;
+    return step;
+}
 
 qint32 QuestionSet::Rand16() {
     float r = uniform_();

@@ -4,6 +4,7 @@
 #include <functional>
 #include <vector>
 
+#include "AnswerStep.h"
 #include "Mode.h"
 #include "PaperRecord.h"
 
@@ -41,6 +42,15 @@ public:
                       AnswerSheet& dg);
     // An empty set: no questions, no rows, counters at zero.
     void Clear(AnswerSheet& dg);
+
+    // The learner answers question k (0 = no current question) with index
+    // 0..3 (A-D; 对/错 as 0/1): records it, counts a first answer, follows
+    // the resume point in sequential practice, and says what follows. With
+    // `autoGo` a right answer in practice moves on by itself.
+    AnswerStep Answer(qint32 k, qint16 index, bool autoGo);
+    // Waits before the move after an answer.
+    static constexpr int kPracticeMoveMs = 300;
+    static constexpr int kExamMoveMs = 100;
 
     // The next value of the position generator, 0..32767.
     qint32 Rand16();

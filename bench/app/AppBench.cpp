@@ -1,6 +1,7 @@
 // Start-up of the main window and the load of a random practice set, each
 // against a floor measured in the same run.
 #include "AnswerGrid.h"
+#include "AppFonts.h"
 #include "BankWriter.h"
 #include "BenchMain.h"
 #include "Mod.h"
@@ -20,6 +21,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
+#include <QImage>
+#include <QLabel>
+#include <QPixmap>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -31,7 +35,7 @@ namespace {
 // A program folder with a generated bank of `n` questions.
 class GeneratedBank {
 public:
-    explicit GeneratedBank(int n) {
+    explicit GeneratedBank(int n, bool pictures = false) {
         QList<BankQuestion> questions;
         for (int id = 1; id <= n; ++id) {
             BankQuestion q;
@@ -51,11 +55,21 @@ public:
             q.chap = QStringLiteral("第一章");
             q.strtype = QStringLiteral("类型%1").arg(id % 16);
             q.explain = QStringLiteral("解析");
+            if (pictures)
+                q.imageUrl = QStringLiteral("scene.png");
             questions << q;
         }
         QString error;
         if (!BankWriter::writeBank(questions, dir.filePath(QStringLiteral("images")), &error))
             qFatal("%s", qPrintable(error));
+        if (pictures) {
+            // A scene as large as the question area shows.
+            QImage scene(240, 180, QImage::Format_RGB32);
+            for (int y = 0; y < scene.height(); ++y)
+                for (int x = 0; x < scene.width(); ++x)
+                    scene.setPixel(x, y, qRgb(x, y, (x * y) & 0xFF));
+            scene.save(dir.filePath(QStringLiteral("images/scene.png")));
+        }
     }
     QString folder() const { return dir.path(); }
 
@@ -65,6 +79,11 @@ private:
 
 GeneratedBank& smallBank() {
     static GeneratedBank bank(900);
+    return bank;
+}
+
+GeneratedBank& pictureBank() {
+    static GeneratedBank bank(300, true);
     return bank;
 }
 
@@ -210,6 +229,59 @@ void BM_InitPaper_Random(benchmark::State& state) {
 }
 BENCHMARK(BM_InitPaper_Random)->Unit(benchmark::kMillisecond);
 
+// Floor: what one move shows, set on plain labels and painted: the question,
+// its options and its picture read from its file.
+void BM_AnswerAndMove_PlainLabels(benchmark::State& state) {
+    const QString picture =
+        QDir(pictureBank().folder()).filePath(QStringLiteral("images/scene.png"));
+    QWidget w;
+    w.setFont(AppFonts::song(10.5));
+    w.resize(888, 614);
+    auto* question = new QLabel(&w);
+    question->setGeometry(142, 24, 448, 76);
+    question->setWordWrap(true);
+    auto* options = new QLabel(&w);
+    options->setGeometry(142, 106, 200, 184);
+    options->setWordWrap(true);
+    auto* image = new QLabel(&w);
+    image->setGeometry(346, 106, 244, 184);
+    StartUpWindows::ShowAndPaint(&w);
+    int k = 0;
+    for (auto _ : state) {
+        ++k;
+        question->setText(
+            QStringLiteral("%1. 第%1题：驾驶机动车在道路上行驶，遇到这种情况应当怎样做？").arg(k));
+        options->setText(
+            QStringLiteral("A. 选项1\r\n\r\nB. 选项2\r\n\r\nC. 选项3\r\n\r\nD. 选项4 %1").arg(k));
+        QPixmap p;
+        p.load(picture);
+        image->setPixmap(p);
+        w.repaint();
+    }
+}
+BENCHMARK(BM_AnswerAndMove_PlainLabels)->Unit(benchmark::kMicrosecond);
+
+// A right answer (the wait before the move left out), the next question
+// shown with its picture, and the window painted.
+void BM_AnswerAndMove(benchmark::State& state) {
+    frmMain w(pictureBank().folder());
+    w.MsgBox = [](const QString&, QMessageBox::StandardButtons) { return QMessageBox::No; };
+    w.Wait = [](int) {};
+    StartUpWindows::ShowAndPaint(&w);
+    w.cmdK_Click(2);
+    for (auto _ : state) {
+        if (w.GetCurPaper() == w.qs.paperCount) {
+            state.PauseTiming();
+            w.cmdK_Click(2);
+            state.ResumeTiming();
+        }
+        const qint32 k = w.GetCurPaper();
+        w.SetAnswer(w.qs.papers[size_t(k)].answerIndex);
+        w.repaint();
+    }
+}
+BENCHMARK(BM_AnswerAndMove)->Unit(benchmark::kMicrosecond);
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -218,7 +290,8 @@ int main(int argc, char** argv) {
         {{"BM_StartUp_frmMain", "BM_StartUp_BareMainWindow", 2},
          // Timed by hand: from the launch to the painted window.
          {"BM_ColdStart_frmMain/manual_time", "BM_ColdStart_BareMainWindow/manual_time", 2},
-         {"BM_InitPaper_Random", "BM_InitPaper_RawQuery", 3}},
+         {"BM_InitPaper_Random", "BM_InitPaper_RawQuery", 3},
+         {"BM_AnswerAndMove", "BM_AnswerAndMove_PlainLabels", 0}},
         [](const std::map<std::string, double>&) {
             // Without a window system a bare window is next to free, so the
             // start-up ratio means something only under a display.

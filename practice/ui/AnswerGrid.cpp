@@ -9,6 +9,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 namespace {
 constexpr int kDefaultColumnWidth = 64; // 960 twips
@@ -324,6 +325,22 @@ void AnswerGrid::keyPressEvent(QKeyEvent* event) {
     // Moving through the questions is the window's business: the grid does
     // not move its current cell by itself.
     QAbstractScrollArea::keyPressEvent(event);
+}
+
+void AnswerGrid::wheelEvent(QWheelEvent* event) {
+    // One row per step of the wheel, whatever the desktop's setting: towards
+    // the learner goes down the sheet, away goes up as far as the first row.
+    wheelRest_ += event->angleDelta().y();
+    while (wheelRest_ <= -120) {
+        wheelRest_ += 120;
+        setTopRow(TopRow() + 1);
+    }
+    while (wheelRest_ >= 120) {
+        wheelRest_ -= 120;
+        if (TopRow() > 0)
+            setTopRow(TopRow() - 1);
+    }
+    event->accept();
 }
 
 void AnswerGrid::paintEvent(QPaintEvent* event) {

@@ -102,6 +102,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void drawGridLines(QPainter& p) const;
     void changeEvent(QEvent* event) override;
@@ -123,6 +124,7 @@ private:
     void drawCell(QPainter& p, int row, int col, const QFont& plain, const QFont& struck) const;
     std::vector<int> colWidths_;
     int rowHeight_ = 16; // 240 twips
+    int wheelRest_ = 0;  // a wheel turn short of a whole step, kept for the next
 
     AnswerGridModel model_;
     int row_ = 0;

@@ -10,6 +10,7 @@
 #include "StoreError.h"
 #include "TestBank.h"
 #include "WindowColors.h"
+#include "WrongBook.h"
 
 #include <gtest/gtest.h>
 
@@ -56,6 +57,10 @@ TEST(PaperText, AQuestionsLineOptionsAndAnswers) {
     tf.userAnswer = 0;
     EXPECT_EQ(PaperText::UserAnswer(tf), "_对_");
     EXPECT_EQ(PaperText::Result(trueFalse(0)), "对");
+
+    EXPECT_EQ(PaperText::Explanation(q), "");
+    q.explain = "因为……";
+    EXPECT_EQ(PaperText::Explanation(q), "解析：因为……");
 }
 
 TEST(PaperText, TheTitleNamesTheModeTheCountAndTheVehicleType) {
@@ -170,4 +175,117 @@ TEST_F(Bank, ALoadThatFailsLeavesAnEmptySetAndSheet) {
     EXPECT_EQ(qs.rightCount, 0);
     EXPECT_EQ(sheet.Rows(), 0);
     EXPECT_TRUE(sheet.Redraw());
+}
+
+namespace {
+
+// A set of three questions: 1 判断 (对), 2 单选 (C), 3 判断 (错).
+QuestionSet threeQuestions(Mode mode) {
+    QuestionSet qs;
+    qs.mode = mode;
+    qs.paperCount = 3;
+    qs.papers.assign(4, PaperRecord());
+    const qint16 answers[] = {0, 0, 2, 1};
+    for (qint32 k = 1; k <= 3; ++k) {
+        PaperRecord& q = qs.papers[size_t(k)];
+        q.id = 100 + k;
+        q.bChoice = k == 2;
+        q.answerIndex = answers[k];
+        q.userAnswer = -1;
+        q.bFirst = true;
+    }
+    return qs;
+}
+
+} // namespace
+
+TEST(Answering, OnlyTheFirstAnswerCountsAndEveryWrongOneGoesIntoTheBook) {
+    QuestionSet qs = threeQuestions(Mode::Random);
+    AnswerStep step = qs.Answer(2, 1, true); // B: wrong
+    EXPECT_TRUE(step.applied);
+    EXPECT_FALSE(step.right);
+    EXPECT_TRUE(step.showMark);
+    EXPECT_EQ(step.book, AnswerStep::Book::Mark);
+    EXPECT_EQ(step.id, 102);
+    EXPECT_EQ(step.moveAfterMs, -1); // a wrong answer never moves on by itself
+    EXPECT_EQ(qs.wrongCount, 1);
+    EXPECT_EQ(qs.papers[2].userAnswer, 1);
+
+    step = qs.Answer(2, 2, true); // C: right, second time
+    EXPECT_TRUE(step.right);
+    EXPECT_EQ(step.book, AnswerStep::Book::None);
+    EXPECT_EQ(step.moveAfterMs, QuestionSet::kPracticeMoveMs);
+    EXPECT_EQ(qs.rightCount, 0);
+    EXPECT_EQ(qs.wrongCount, 1);
+    EXPECT_EQ(qs.papers[2].userAnswer, 2);
+
+    step = qs.Answer(2, 0, true); // wrong again: marked again, not counted
+    EXPECT_EQ(step.book, AnswerStep::Book::Mark);
+    EXPECT_EQ(qs.wrongCount, 1);
+
+    step = qs.Answer(1, 0, false); // right, without moving on
+    EXPECT_EQ(step.moveAfterMs, -1);
+    EXPECT_EQ(qs.rightCount, 1);
+}
+
+TEST(Answering, NoCurrentQuestionChangesNothing) {
+    QuestionSet qs = threeQuestions(Mode::Sequential);
+    for (qint32 k : {0, 4, -1})
+        EXPECT_FALSE(qs.Answer(k, 0, true).applied);
+    EXPECT_EQ(qs.rightCount + qs.wrongCount, 0);
+    EXPECT_EQ(qs.lastSeq, 0);
+}
+
+TEST(Answering, TheResumePointFollowsAnswersInSequentialPracticeOnly) {
+    QuestionSet seq = threeQuestions(Mode::Sequential);
+    seq.Answer(3, 0, false);
+    EXPECT_EQ(seq.lastSeq, 3);
+    seq.Answer(1, 1, false); // wrong answers too
+    EXPECT_EQ(seq.lastSeq, 1);
+    for (Mode m : {Mode::Random, Mode::Chapter, Mode::WrongBook, Mode::Exam}) {
+        QuestionSet qs = threeQuestions(m);
+        qs.lastSeq = 7;
+        qs.Answer(2, 2, false);
+        EXPECT_EQ(qs.lastSeq, 7);
+    }
+}
+
+TEST(Answering, TheExaminationShowsNoMarkAndMovesOnAfterEveryAnswer) {
+    QuestionSet qs = threeQuestions(Mode::Exam);
+    AnswerStep step = qs.Answer(1, 0, false); // right
+    EXPECT_FALSE(step.showMark);
+    EXPECT_EQ(step.moveAfterMs, QuestionSet::kExamMoveMs);
+    EXPECT_EQ(step.book, AnswerStep::Book::None);
+    step = qs.Answer(2, 3, true); // wrong: still marked in the book at once
+    EXPECT_FALSE(step.showMark);
+    EXPECT_EQ(step.moveAfterMs, QuestionSet::kExamMoveMs);
+    EXPECT_EQ(step.book, AnswerStep::Book::Mark);
+}
+
+TEST(Answering, ARightAnswerLeavesTheBookOnlyInWrongBookPracticeWithTheOption) {
+    QuestionSet qs = threeQuestions(Mode::WrongBook);
+    EXPECT_EQ(qs.Answer(3, 1, false).book, AnswerStep::Book::None);
+    qs.bRemoveRight = true;
+    const AnswerStep step = qs.Answer(3, 1, false);
+    EXPECT_EQ(step.book, AnswerStep::Book::Unmark);
+    EXPECT_EQ(step.id, 103);
+    QuestionSet other = threeQuestions(Mode::Random);
+    other.bRemoveRight = true;
+    EXPECT_EQ(other.Answer(3, 1, false).book, AnswerStep::Book::None);
+}
+
+TEST_F(Bank, TheBookStatementsMarkAndUnmarkOneQuestion) {
+    EXPECT_EQ(WrongBook::MarkSql(12), "update paper set errpaper=1 where [id]=12");
+    EXPECT_EQ(WrongBook::UnmarkSql(12), "update paper set errpaper=0 where [id]=12");
+    WrongBook::Mark(3);
+    WrongBook::Mark(101);
+    QuestionSet qs;
+    PlainSheet sheet;
+    qs.LoadPractice("", "", false, true, sheet);
+    ASSERT_EQ(qs.paperCount, 2);
+    EXPECT_EQ(qs.papers[1].id, 3);
+    WrongBook::Unmark(3);
+    qs.LoadPractice("", "", false, true, sheet);
+    ASSERT_EQ(qs.paperCount, 1);
+    EXPECT_EQ(qs.papers[1].id, 101);
 }

@@ -300,10 +300,25 @@ TEST(AnswerGrid, KeysAndTheWheelScrollTheRowsButLeaveTheCurrentCell) {
     EXPECT_EQ(dg.Row(), 0);
     EXPECT_EQ(dg.Col(), 0);
 
-    QWheelEvent up(QPointF(10, 10), dg.viewport()->mapToGlobal(QPointF(10, 10)), QPoint(),
-                   QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QCoreApplication::sendEvent(dg.viewport(), &up);
-    EXPECT_LT(dg.TopRow(), 6);
+    auto wheel = [&](int delta) {
+        QWheelEvent e(QPointF(10, 10), dg.viewport()->mapToGlobal(QPointF(10, 10)), QPoint(),
+                      QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(dg.viewport(), &e);
+    };
+    wheel(120); // away from the learner: one row up
+    EXPECT_EQ(dg.TopRow(), 5);
+    EXPECT_EQ(dg.Row(), 0);
+    wheel(-120); // towards: one row down
+    EXPECT_EQ(dg.TopRow(), 6);
+    wheel(-60); // half a step waits for the other half
+    EXPECT_EQ(dg.TopRow(), 6);
+    wheel(-60);
+    EXPECT_EQ(dg.TopRow(), 7);
+    wheel(-120); // the last row is at the bottom already
+    EXPECT_EQ(dg.TopRow(), 7);
+    for (int i = 0; i < 10; ++i)
+        wheel(120);
+    EXPECT_EQ(dg.TopRow(), 0); // the first row is the limit
     EXPECT_EQ(dg.Row(), 0);
 }
 
