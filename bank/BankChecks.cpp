@@ -184,8 +184,24 @@ QList<BankFault> BankChecks::check(const QList<BankQuestion>& questions,
 
     if (policy.requireCounts) {
         const BankCounts c = count(questions);
+        auto tooFew = [&](const QString& what, qsizetype have, int need) {
+            if (have < need)
+                faults.append({QStringLiteral("题库"), 0,
+                               QStringLiteral("%1只有 %2 个，至少需要 %3 个")
+                                   .arg(what)
+                                   .arg(have)
+                                   .arg(need)});
+        };
+        tooFew(QStringLiteral("题目"), questions.size(), policy.minTotal);
+        qsizetype scenesUsed = 0;
+        for (const QString& name : usedPictures)
+            scenesUsed += name.startsWith(QStringLiteral("scene-"));
+        tooFew(QStringLiteral("题目用到的图片"), usedPictures.size(), policy.minPictures);
+        tooFew(QStringLiteral("题目用到的场景图"), scenesUsed, policy.minScenes);
         for (int code = 0; code < 3; ++code) {
             const QChar letter(u'A' + code);
+            tooFew(QStringLiteral("车型 %1 的题目").arg(letter), c.trueFalse[code] + c.choice[code],
+                   policy.minPerCode);
             if (c.trueFalse[code] < policy.minTrueFalse)
                 faults.append({QStringLiteral("题库"), 0,
                                QStringLiteral("车型 %1 只有 %2 道判断题，至少需要 %3 道")

@@ -9,9 +9,13 @@
 struct BankPolicy {
     bool requireCounts = false; // the minimums per vehicle code
     bool requireAllPicturesUsed = false;
-    int minTrueFalse = 60; // 判断 per vehicle code
-    int minChoice = 150;   // 单选 per vehicle code
-    int minHeavyOnly = 60; // questions only for A, only for B, or for AB
+    int minTotal = 1600;
+    int minPerCode = 1300;  // questions per vehicle code
+    int minTrueFalse = 500; // 判断 per vehicle code
+    int minChoice = 700;    // 单选 per vehicle code
+    int minHeavyOnly = 200; // questions only for A, only for B, or for AB
+    int minPictures = 260;  // pictures the questions use
+    int minScenes = 60;     // of them road scenes (scene-*)
 };
 
 struct BankCounts {

@@ -121,9 +121,13 @@ TEST(BankChecks, ShippedBanksUseEveryPictureAndMeetTheMinimums) {
     const Built b = check(kGood, {"unused.svg"}, policy);
     const QString text = faultText(b);
     EXPECT_TRUE(text.contains("unused.svg:0: 图片没有被任何题目使用")) << text.toStdString();
-    EXPECT_TRUE(text.contains("车型 A 只有 1 道判断题，至少需要 60 道")) << text.toStdString();
-    EXPECT_TRUE(text.contains("车型 C 只有 1 道单选题，至少需要 150 道")) << text.toStdString();
-    EXPECT_TRUE(text.contains("只有 0 道，至少需要 60 道")) << text.toStdString();
+    EXPECT_TRUE(text.contains("车型 A 只有 1 道判断题，至少需要 500 道")) << text.toStdString();
+    EXPECT_TRUE(text.contains("车型 C 只有 1 道单选题，至少需要 700 道")) << text.toStdString();
+    EXPECT_TRUE(text.contains("车型 C 的题目只有 2 个，至少需要 1300 个")) << text.toStdString();
+    EXPECT_TRUE(text.contains("只有 0 道，至少需要 200 道")) << text.toStdString();
+    EXPECT_TRUE(text.contains("题目只有 2 个，至少需要 1600 个")) << text.toStdString();
+    EXPECT_TRUE(text.contains("题目用到的图片只有 1 个，至少需要 260 个")) << text.toStdString();
+    EXPECT_TRUE(text.contains("题目用到的场景图只有 0 个，至少需要 60 个")) << text.toStdString();
 }
 
 TEST(BankWriter, WritesTheThreeTablesWithNullSettings) {

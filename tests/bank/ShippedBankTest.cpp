@@ -45,7 +45,7 @@ TEST_F(ShippedBank, PassesEveryCheckOfTheBuilder) {
     for (const BankFault& f : faults)
         lines << f.text();
     EXPECT_TRUE(faults.isEmpty()) << lines.join('\n').toStdString();
-    EXPECT_GE(questions->size(), 800);
+    EXPECT_GE(questions->size(), 1600);
 }
 
 TEST_F(ShippedBank, AnswersAreSpreadOverTheLettersAndBothVerdicts) {
