@@ -4,11 +4,13 @@
 #include "AppFonts.h"
 #include "AppPictures.h"
 #include "AppStyle.h"
+#include "ChapterList.h"
 #include "Controls.h"
 #include "DescriptionPanel.h"
 #include "ExamRecords.h"
 #include "ExamRules.h"
 #include "Mod.h"
+#include "PageOpener.h"
 #include "PaperText.h"
 #include "PracticeSettings.h"
 #include "ProgressText.h"
@@ -19,8 +21,11 @@
 #include "StoreError.h"
 #include "StyleButton.h"
 #include "Twips.h"
+#include "WebPages.h"
 #include "WindowColors.h"
 #include "WrongBook.h"
+#include "frmErr.h"
+#include "frmSelect.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -30,6 +35,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -41,8 +47,8 @@ using Controls::Colour;
 
 namespace {
 
-const QString kCaption =
-    QStringLiteral("青禾考典 学车更轻松:qinghe.example.com 中国最大的驾校行业网站!");
+const QString kCaption = QStringLiteral("青禾考典 学车更轻松:") + WebPages::kHomeShortName +
+                         QStringLiteral(" 中国最大的驾校行业网站!");
 
 // Places in the window, in pixels (the window is 888 x 614).
 constexpr QRect kMenu{6, 2, 120, 318};
@@ -114,6 +120,7 @@ void frmMain::createControls() {
     Image2 = Controls::Label(this, "Image2", QString(), kSidePicture);
     Image2->setAlignment(Qt::AlignCenter);
     Image2->setPixmap(AppPictures::get(QStringLiteral("side")));
+    Image2->setCursor(Qt::PointingHandCursor);
 
     fra = new QuestionArea(this);
     fra->hide(); // the description stands in front until a mode starts
@@ -155,6 +162,7 @@ void frmMain::createControls() {
     Image1 = Controls::Label(this, "Image1", QString(), kBanner);
     Image1->setAlignment(Qt::AlignCenter);
     Image1->setPixmap(AppPictures::get(QStringLiteral("banner")));
+    Image1->setCursor(Qt::PointingHandCursor);
     img[QStringLiteral("HideAn")] = AppPictures::get(QStringLiteral("hide-answer"));
     img[QStringLiteral("ShowAn")] = AppPictures::get(QStringLiteral("show-answer"));
     img[QStringLiteral("Logo")] = AppPictures::get(QStringLiteral("logo"));
@@ -191,10 +199,8 @@ void frmMain::createButtons() {
         qWarning("%s", qPrintable(error));
     for (int i = 0; i < 8; ++i)
         cmdK[size_t(i)] = button("cmdK", i);
-    // Chapter practice, the wrong-question book, the examination and the
-    // forum are not offered yet.
-    for (int i = 3; i <= 6; ++i)
-        cmdK[size_t(i)]->setEnabled(false);
+    // The examination is not offered yet.
+    cmdK[size_t(IndexOf(Mode::Exam))]->setEnabled(false);
     for (int i = 0; i < 4; ++i)
         cmdAn[size_t(i)] = button("cmdAn", i);
     for (int i = 0; i < 2; ++i) {
@@ -220,6 +226,8 @@ void frmMain::connectControls() {
     for (int i = 0; i < 2; ++i)
         connect(cmdYN[size_t(i)], &StyleButton::Click, this, [this, i] { cmdYN_Click(i); });
     connect(cmdNext, &StyleButton::Click, this, [this] { cmdNext_Click(); });
+    connect(cmdSetError, &StyleButton::Click, this, [this] { cmdSetError_Click(); });
+    connect(&tmrAd, &QTimer::timeout, this, [this] { tmrAd_Timer(); });
     connect(cmdPriv, &StyleButton::Click, this, [this] { cmdPriv_Click(); });
     connect(cboCar, &QComboBox::activated, this, [this] { cboCar_Click(); });
     connect(dg, &AnswerGrid::LeaveCell, this, [this] { dg_LeaveCell(); });
@@ -322,6 +330,7 @@ void frmMain::colourControls() {
 }
 
 void frmMain::Form_QueryUnload() {
+    ShowAd();
     try {
         PracticeSettings::WriteLastSeq(qs.lastSeq);
     } catch (const StoreError&) {
@@ -397,9 +406,34 @@ void frmMain::cmdK_Click(int Index) {
             qs.bRand = true;
             InitPaper(qs.carType, QString(), true, false);
             break;
+        case Mode::Chapter: {
+            bool selected = false;
+            const QString chap =
+                SelectDialog()->SelectType(ChapterList::Sql(qs.carType), qs.bRand, selected);
+            InitPaper(qs.carType, chap, qs.bRand, false);
+            title = QStringLiteral("《") + modeTitles[size_t(Index)] + QStringLiteral("》") + chap;
+            break;
+        }
+        case Mode::WrongBook: {
+            bool selected = false;
+            qs.bRemoveRight = ErrDialog()->GetError(qs.bRand, selected);
+            if (!selected) {
+                qs.bRemoveRight = false;
+                return;
+            }
+            InitPaper(qs.carType, QString(), qs.bRand, true);
+            cmdSetError->hide();
+            if (qs.paperCount == 0)
+                MsgBox(QStringLiteral("暂无错题，请在练习中手工设置练习或者进行练习、模拟考试让系统"
+                                      "自动记录错题"),
+                       QMessageBox::Ok);
+            break;
+        }
+        case Mode::Forum:
+            PageOpener::Open(WebPages::ForumPage());
+            return;
         default:
-            // The description; chapter practice, the wrong-question book, the
-            // examination and the forum link are not offered yet.
+            // The description; the examination is not offered yet.
             return;
         }
     } catch (const StoreError& e) {
@@ -434,229 +468,72 @@ void frmMain::cboCar_LostFocus() {
     cmdK[0]->show();
 }
 
-void frmMain::InitPaper(const QString& Exam, const QString& Chap, bool bRand, bool bError) {
+void frmMain::cboCar_Validate() {
+    cboCar_LostFocus();
+}
+
+void frmMain::cmdSetError_Click() {
+    if (qs.paperCount < 1)
+        return;
     try {
-        qs.LoadPractice(Exam, Chap, bRand, bError, *dg);
-    } catch (...) {
-        // Nothing of the set before stays on screen.
-        ShowNoPaper();
-        ShowProgress();
-        throw;
-    }
-    if (dg->Rows() >= 1) {
-        dg->setRow(0);
-        dg->setCol(0);
-        dg_Click();
-    } else {
-        ShowNoPaper();
-    }
-    dg->setRedraw(true);
-    ShowProgress();
-}
-
-void frmMain::ShowNoPaper() {
-    for (StyleButton* b : cmdAn)
-        b->hide();
-    for (StyleButton* b : cmdYN)
-        b->hide();
-    fra->lblPaper->clear();
-    fra->lblPaper->setToolTip(QString());
-    fra->lblAn->clear();
-    fra->lblAnswer->clear();
-    fra->lblResult->clear();
-    lblExplain->clear();
-    for (QWidget* w : std::initializer_list<QWidget*>{fra->imgPaper, fra->imgResult[0],
-                                                      fra->imgResult[1], fra->lblErrOK})
-        w->hide();
-}
-
-void frmMain::SetCurPaper(qint32 sequeue) {
-    qs.SetCurPaper(*dg, sequeue);
-}
-
-qint32 frmMain::GetCurPaper() const {
-    return qs.GetCurPaper(*dg);
-}
-
-void frmMain::VisbleAnswer(bool bSelect) {
-    for (StyleButton* b : cmdAn)
-        b->setVisible(bSelect);
-    for (StyleButton* b : cmdYN)
-        b->setVisible(!bSelect);
-}
-
-void frmMain::ShowPaper(qint32 Index) {
-    if (Index < 1 || Index > qs.paperCount)
-        return;
-    const PaperRecord& q = qs.papers[size_t(Index)];
-    VisbleAnswer(q.bChoice);
-    fra->lblPaper->setText(PaperText::QuestionLine(Index, q));
-    fra->lblAn->setText(PaperText::Options(q));
-    SetResult(Index);
-    fra->lblAnswer->setText(PaperText::UserAnswer(q));
-    fra->lblPaper->setToolTip(QString::number(q.id));
-    lblExplain->setText(PaperText::Explanation(q));
-    for (QWidget* w : std::initializer_list<QWidget*>{fra->imgResult[0], fra->imgResult[1],
-                                                      fra->imgPaper, fra->lblErrOK})
-        w->hide();
-    fra->lblAn->resize(QuestionArea::kOptions.size());
-    if (q.ImageUrl.isEmpty())
-        return;
-    QPixmap picture;
-    const QString path =
-        QDir(Mod::ProgramFolder()).filePath(QStringLiteral("images/") + q.ImageUrl);
-    if (!picture.load(path))
-        return;
-    QLabel* box = fra->imgPaper;
-    if (picture.width() > box->width() || picture.height() > box->height())
-        picture = picture.scaled(box->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    box->setPixmap(picture);
-    box->show();
-    // The options make room for the picture beside them.
-    fra->lblAn->resize(QuestionArea::kOptionsBesidePicture, QuestionArea::kOptions.height());
-}
-
-void frmMain::ShowPos(const QString& s) {
-    const QString text = PaperText::Position(s, qs.paperCount, cboCar->currentText());
-    fra->setTitle(text);
-    fra->setToolTip(text);
-}
-
-void frmMain::ShowProgress() {
-    lblFirstOK->setText(ProgressText::Rate(qs.mode, qs.rightCount, qs.wrongCount));
-    lblRE->setText(ProgressText::RightOfAnswered(qs.rightCount, qs.wrongCount));
-    pro->resize(ProgressText::BarWidth(qs.rightCount, qs.wrongCount, qs.paperCount, shpBk->width()),
-                pro->height());
-}
-
-void frmMain::SetResult(qint32 Index) {
-    if (Index < 1 || Index > qs.paperCount)
-        return;
-    fra->lblResult->setText(PaperText::Result(qs.papers[size_t(Index)]));
-}
-
-void frmMain::cmdShowAnswer_Click(int) {
-    qs.bShowAnswer = !qs.bShowAnswer;
-    const qint32 k = GetCurPaper();
-    if (k == 0 || qs.paperCount == 0)
-        return;
-    fra->lblResult->setVisible(qs.bShowAnswer);
-    fra->Label7->setVisible(qs.bShowAnswer);
-    lblExplain->setVisible(qs.bShowAnswer);
-    SetResult(k);
-    cmdShowAnswer[qs.bShowAnswer ? 1 : 0]->raise();
-}
-
-void frmMain::SetAnswer(qint16 Index) {
-    const qint32 k = GetCurPaper();
-    const AnswerStep step = qs.Answer(k, Index, fra->chkAutoGo->isChecked());
-    if (!step.applied)
-        return;
-    fra->lblAnswer->setText(PaperText::UserAnswer(qs.papers[size_t(k)]));
-    if (step.showMark) {
-        fra->imgResult[0]->setVisible(step.right);
-        fra->imgResult[1]->setVisible(!step.right);
-    }
-    WriteBook(step);
-    if (step.moveAfterMs >= 0) {
-        // Events go on while it waits; the window may go with them.
-        const QPointer<frmMain> self(this);
-        Wait(step.moveAfterMs);
-        if (!self)
-            return;
-        cmdNext_Click();
-    }
-    ShowProgress();
-}
-
-void frmMain::WriteBook(const AnswerStep& step) {
-    try {
-        if (step.book == AnswerStep::Book::Mark)
-            WrongBook::Mark(step.id);
-        else if (step.book == AnswerStep::Book::Unmark)
-            WrongBook::Unmark(step.id);
+        if (WrongBook::MarkByHand(qs.papers[size_t(GetCurPaper())].id))
+            fra->lblErrOK->show();
     } catch (const StoreError&) {
-        if (toldWriteFailed_)
-            return;
-        toldWriteFailed_ = true;
-        MsgBox(QStringLiteral("无法把答题结果保存到题库文件（文件可能是只读的、正被另一个程序使用，"
-                              "或者磁盘已满）。\n练习可以继续，但这次运行中的错题标记不会保存；"
-                              "已经保存的内容不受影响。"),
-               QMessageBox::Ok);
+        TellWriteFailed();
     }
 }
 
-void frmMain::cmdAn_Click(int Index) {
-    SetAnswer(qint16(Index));
+frmSelect* frmMain::SelectDialog() {
+    if (!select_)
+        select_ = new frmSelect(this);
+    return select_;
 }
 
-void frmMain::cmdYN_Click(int Index) {
-    SetAnswer(qint16(Index));
+frmErr* frmMain::ErrDialog() {
+    if (!err_)
+        err_ = new frmErr(this);
+    return err_;
 }
 
-void frmMain::cmdNext_Click() {
-    dg_LeaveCell();
-    SetCurPaper(GetCurPaper() + 1);
-    dg_Click();
+void frmMain::ShowAd() {
+    PageOpener::Open(WebPages::SiblingPage());
 }
 
-void frmMain::cmdPriv_Click() {
-    dg_LeaveCell();
-    SetCurPaper(GetCurPaper() - 1);
-    dg_Click();
-}
-
-bool frmMain::Form_KeyDown(int KeyCode, Qt::KeyboardModifiers Shift) {
-    switch (KeyCode) {
-    case Qt::Key_PageDown:
-    case Qt::Key_Down:
-    case Qt::Key_Right:
-        cmdNext_Click();
-        return true;
-    case Qt::Key_PageUp:
-    case Qt::Key_Up:
-    case Qt::Key_Left:
-        cmdPriv_Click();
-        return true;
-    default:
-        break;
+void frmMain::tmrAd_Timer() {
+    if (bAdDue) {
+        ShowAd();
+        bAdDue = false;
+        tmrAd.stop();
+    } else {
+        bAdDue = true;
     }
-    // A-D and 1-4 answer; with Ctrl or Alt they are left to the controls.
-    if (Shift & (Qt::ControlModifier | Qt::AltModifier))
-        return false;
-    if (KeyCode >= Qt::Key_A && KeyCode <= Qt::Key_D) {
-        PressShownAnswer(KeyCode - Qt::Key_A);
-        return true;
-    }
-    if (KeyCode >= Qt::Key_1 && KeyCode <= Qt::Key_4) {
-        PressShownAnswer(KeyCode - Qt::Key_1);
-        return true;
-    }
-    return false;
 }
 
-void frmMain::PressShownAnswer(int place) {
-    // The buttons shown, left to right: A-D, or 对 and 错.
-    std::vector<std::pair<StyleButton*, int>> shown;
-    for (int i = 0; i < 4; ++i)
-        if (cmdAn[size_t(i)]->isVisibleTo(this))
-            shown.emplace_back(cmdAn[size_t(i)], i);
-    for (int i = 0; i < 2; ++i)
-        if (cmdYN[size_t(i)]->isVisibleTo(this))
-            shown.emplace_back(cmdYN[size_t(i)], 4 + i);
-    std::sort(shown.begin(), shown.end(), [this](const auto& a, const auto& b) {
-        return a.first->mapTo(this, QPoint()).x() < b.first->mapTo(this, QPoint()).x();
-    });
-    if (place >= int(shown.size()) || !shown[size_t(place)].first->isEnabled())
-        return;
-    const int which = shown[size_t(place)].second;
-    if (which < 4)
-        cmdAn_Click(which);
-    else
-        cmdYN_Click(which - 4);
+void frmMain::Image1_Click() {
+    Image2_Click();
+}
+
+void frmMain::Image2_Click() {
+    PageOpener::Open(WebPages::HomePage());
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
+        (watched == Image1 || watched == Image2)) {
+        if (watched == Image1)
+            Image1_Click();
+        else
+            Image2_Click();
+        return true;
+    }
+    // The vehicle list gives its place back when the focus leaves it; its
+    // own pop-up taking the focus is not leaving.
+    if (event->type() == QEvent::FocusOut && watched == cboCar &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+        cboCar_Validate();
+        return false;
+    }
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
         return false;
     // Only keys meant for this window: not those of a dialog or message box.
@@ -664,29 +541,6 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
         return false;
     const auto* key = static_cast<QKeyEvent*>(event);
     return Form_KeyDown(key->key(), key->modifiers());
-}
-
-void frmMain::dg_Click() {
-    try {
-        dg->setCellBackColor(kLightCyan);
-        ShowPaper(GetCurPaper());
-        if (!dg->RowIsVisible(dg->Row()))
-            dg->setTopRow(dg->Row());
-    } catch (...) {
-    }
-}
-
-void frmMain::dg_LeaveCell() {
-    const qint32 cur = GetCurPaper();
-    if (cur < 1 || cur > qs.paperCount)
-        return;
-    const SheetLook look =
-        SheetLook::Left(qs.papers[size_t(cur)], qs.mode == Mode::Exam && !qs.bShowAnswer);
-    dg->setCellBackColor(look.back);
-    if (!look.textChanges)
-        return;
-    dg->setCellForeColor(look.fore);
-    dg->setCellFontStrikeThrough(look.strike);
 }
 
 void frmMain::ShowTime() {

@@ -15,6 +15,8 @@
 
 class AnswerGrid;
 class DescriptionPanel;
+class frmErr;
+class frmSelect;
 class FrameBox;
 class QComboBox;
 class QLabel;
@@ -51,6 +53,20 @@ public:
     void cmdK_Click(int Index);
     void cboCar_Click();
     void cboCar_LostFocus();
+    void cboCar_Validate();
+    // The learner's own mark on the current question.
+    void cmdSetError_Click();
+
+    // The pages the window links to.
+    void ShowAd();
+    void tmrAd_Timer();
+    void Image1_Click();
+    void Image2_Click();
+    bool bAdDue = false; // one tick has passed since the last pop-up
+
+    // The dialogs, made when first used and kept for the run.
+    frmSelect* SelectDialog();
+    frmErr* ErrDialog();
 
     // Question sets.
     void InitPaper(const QString& Exam, const QString& Chap, bool bRand, bool bError = false);
@@ -143,10 +159,14 @@ private:
     void WriteBook(const AnswerStep& step);
     // Presses an answer button the learner sees, as a click would.
     void PressShownAnswer(int place);
+    // Tells the learner, once per run, that answers are not being saved.
+    void TellWriteFailed();
     QMessageBox::StandardButton defaultMsgBox(const QString& text,
                                               QMessageBox::StandardButtons buttons);
 
     std::optional<FormButtons> buttons_;
+    frmSelect* select_ = nullptr;
+    frmErr* err_ = nullptr;
     bool loaded_ = false;
     bool shown_ = false;
     bool toldWriteFailed_ = false;

@@ -20,4 +20,13 @@ void Unmark(qint32 id) {
     Mod::db.execute(UnmarkSql(id));
 }
 
+bool MarkByHand(qint32 id) {
+    Mod::db.execute(QStringLiteral("update paper set errpaper=1 where id=") + QString::number(id));
+    return Mod::db.recordsAffected() >= 1;
+}
+
+void Reset() {
+    Mod::db.execute(QStringLiteral("update paper set errpaper=0"));
+}
+
 } // namespace WrongBook

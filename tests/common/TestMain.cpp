@@ -1,5 +1,8 @@
-// main() of every test program: widgets run in-process without a display,
-// with a fixed locale and without touching the user's own folders.
+// main() of every test program with widgets: they run in-process without a
+// display, with a fixed locale, without touching the user's own folders,
+// and without ever starting a browser.
+#include "PageOpener.h"
+
 #include <QApplication>
 #include <QLocale>
 #include <QStandardPaths>
@@ -10,6 +13,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QStandardPaths::setTestModeEnabled(true);
     QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
+    PageOpener::SetOpener([](const QUrl&) {});
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();
