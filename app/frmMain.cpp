@@ -7,6 +7,7 @@
 #include "ChapterList.h"
 #include "Controls.h"
 #include "DescriptionPanel.h"
+#include "ExamPaper.h"
 #include "ExamRecords.h"
 #include "ExamRules.h"
 #include "Mod.h"
@@ -25,6 +26,8 @@
 #include "WindowColors.h"
 #include "WrongBook.h"
 #include "frmErr.h"
+#include "frmExam.h"
+#include "frmResult.h"
 #include "frmSelect.h"
 
 #include <QApplication>
@@ -199,8 +202,6 @@ void frmMain::createButtons() {
         qWarning("%s", qPrintable(error));
     for (int i = 0; i < 8; ++i)
         cmdK[size_t(i)] = button("cmdK", i);
-    // The examination is not offered yet.
-    cmdK[size_t(IndexOf(Mode::Exam))]->setEnabled(false);
     for (int i = 0; i < 4; ++i)
         cmdAn[size_t(i)] = button("cmdAn", i);
     for (int i = 0; i < 2; ++i) {
@@ -227,6 +228,7 @@ void frmMain::connectControls() {
         connect(cmdYN[size_t(i)], &StyleButton::Click, this, [this, i] { cmdYN_Click(i); });
     connect(cmdNext, &StyleButton::Click, this, [this] { cmdNext_Click(); });
     connect(cmdSetError, &StyleButton::Click, this, [this] { cmdSetError_Click(); });
+    connect(cmdSubit, &StyleButton::Click, this, [this] { cmdSubit_Click(); });
     connect(&tmrAd, &QTimer::timeout, this, [this] { tmrAd_Timer(); });
     connect(cmdPriv, &StyleButton::Click, this, [this] { cmdPriv_Click(); });
     connect(cboCar, &QComboBox::activated, this, [this] { cboCar_Click(); });
@@ -366,6 +368,21 @@ void frmMain::setDescriptionInFront(bool front) {
 
 void frmMain::cmdK_Click(int Index) {
     const Mode mode = ModeOf(Index);
+    if (mode == Mode::Exam) {
+        // A bank that cannot give a paper says so, and nothing else changes:
+        // the mode running goes on.
+        try {
+            ExamPaper::CheckEnough(qs.carType);
+        } catch (const ExamPaper::Shortage& shortage) {
+            MsgBox(shortage.Message(), QMessageBox::Ok);
+            return;
+        } catch (const StoreError& e) {
+            MsgBox(QStringLiteral("读取题库时出错，无法开始模拟考试。\n") +
+                       QString::fromUtf8(e.what()),
+                   QMessageBox::Ok);
+            return;
+        }
+    }
     if (Index >= 1 && Index <= 5 && shown_)
         tmrAd.start();
     else
@@ -429,16 +446,23 @@ void frmMain::cmdK_Click(int Index) {
                        QMessageBox::Ok);
             break;
         }
+        case Mode::Exam:
+            Exam(true);
+            InitExam(qs.carType);
+            ExamDialog()->Exam(qs.carType);
+            break;
         case Mode::Forum:
             PageOpener::Open(WebPages::ForumPage());
             return;
-        default:
-            // The description; the examination is not offered yet.
+        default: // the description
             return;
         }
     } catch (const StoreError& e) {
         MsgBox(QStringLiteral("读取题库时出错，无法开始练习。\n") + QString::fromUtf8(e.what()),
                QMessageBox::Ok);
+        return;
+    } catch (const ExamPaper::Shortage& shortage) {
+        MsgBox(shortage.Message(), QMessageBox::Ok);
         return;
     }
 
@@ -493,6 +517,18 @@ frmErr* frmMain::ErrDialog() {
     if (!err_)
         err_ = new frmErr(this);
     return err_;
+}
+
+frmExam* frmMain::ExamDialog() {
+    if (!exam_)
+        exam_ = new frmExam(this);
+    return exam_;
+}
+
+frmResult* frmMain::ResultDialog() {
+    if (!result_)
+        result_ = new frmResult(this);
+    return result_;
 }
 
 void frmMain::ShowAd() {
@@ -554,9 +590,10 @@ void frmMain::Timer1_Timer() {
     if (qs.mode != Mode::Exam) {
         ++clockSeconds;
     } else if (clockSeconds < 1) {
-        // Time is up: the examination stops counting.
+        // Time is up: the paper is handed in.
         Timer1.stop();
         clockSeconds = 0;
+        cmdSubit_Click();
     } else {
         --clockSeconds;
     }

@@ -16,6 +16,8 @@
 class AnswerGrid;
 class DescriptionPanel;
 class frmErr;
+class frmExam;
+class frmResult;
 class frmSelect;
 class FrameBox;
 class QComboBox;
@@ -67,9 +69,16 @@ public:
     // The dialogs, made when first used and kept for the run.
     frmSelect* SelectDialog();
     frmErr* ErrDialog();
+    frmExam* ExamDialog();
+    frmResult* ResultDialog();
 
     // Question sets.
     void InitPaper(const QString& Exam, const QString& Chap, bool bRand, bool bError = false);
+    // A new examination paper for a vehicle code, question 1 shown.
+    void InitExam(const QString& Exam);
+    // Hands the examination in: stores the score, shows the result and
+    // carries out the learner's choice there.
+    void cmdSubit_Click();
     void SetCurPaper(qint32 sequeue);
     qint32 GetCurPaper() const;
     void ShowPaper(qint32 Index);
@@ -167,6 +176,8 @@ private:
     std::optional<FormButtons> buttons_;
     frmSelect* select_ = nullptr;
     frmErr* err_ = nullptr;
+    frmExam* exam_ = nullptr;
+    frmResult* result_ = nullptr;
     bool loaded_ = false;
     bool shown_ = false;
     bool toldWriteFailed_ = false;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 // The rules of the mock examination, as the notice states them.
 namespace ExamRules {
 
@@ -12,5 +14,12 @@ constexpr int kPassScore = 90;
 constexpr bool IsPass(int score) {
     return score >= kPassScore;
 }
+
+// The notice before the examination, with the vehicle type's question count.
+QString Notice(int questionCount);
+// "考试得分: 92分".
+QString ScoreLine(int num);
+// Passed or not, in the learner's words.
+QString PassLine(int num);
 
 } // namespace ExamRules

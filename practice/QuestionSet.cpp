@@ -109,8 +109,10 @@ qint32 QuestionSet::RandPaper(qint32 min, qint32 max) {
             continue;
         if (lo > hi)
             return 0;
+        // The search starts at the drawn position, brought into the bounds,
+        // so that the positions it fills are as evenly spread as the draws.
         const qint32 span = hi - lo + 1;
-        const qint32 start = k < lo || k > hi ? lo : k;
+        const qint32 start = lo + ((k - lo) % span + span) % span;
         for (qint32 step = 0; step < span; ++step) {
             const qint32 p = lo + (start - lo + step) % span;
             if (isFree(p))

@@ -229,6 +229,39 @@ void BM_InitPaper_Random(benchmark::State& state) {
 }
 BENCHMARK(BM_InitPaper_Random)->Unit(benchmark::kMillisecond);
 
+// Floor: the rows of both of the examination's draws read straight from SQLite.
+void BM_InitExam_RawQueries(benchmark::State& state) {
+    frmMain w(bigBank().folder());
+    sqlite3* db = Mod::db.handle();
+    const char* sqls[] = {
+        "select * from paper where type=2 and licensetype like '*C*' order by id",
+        "select * from paper where type=1 and licensetype like '*C*' order by id"};
+    for (auto _ : state) {
+        for (const char* sql : sqls) {
+            sqlite3_stmt* stmt = nullptr;
+            sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr);
+            int rows = 0;
+            while (sqlite3_step(stmt) == SQLITE_ROW) {
+                for (int c = 0; c < sqlite3_column_count(stmt); ++c)
+                    benchmark::DoNotOptimize(sqlite3_column_text(stmt, c));
+                ++rows;
+            }
+            sqlite3_finalize(stmt);
+            benchmark::DoNotOptimize(rows);
+        }
+    }
+}
+BENCHMARK(BM_InitExam_RawQueries)->Unit(benchmark::kMillisecond);
+
+void BM_InitExam(benchmark::State& state) {
+    frmMain w(bigBank().folder());
+    for (auto _ : state) {
+        w.InitExam(QStringLiteral("C"));
+        benchmark::DoNotOptimize(w.qs.paperCount);
+    }
+}
+BENCHMARK(BM_InitExam)->Unit(benchmark::kMillisecond);
+
 // Floor: what one move shows, set on plain labels and painted: the question,
 // its options and its picture read from its file.
 void BM_AnswerAndMove_PlainLabels(benchmark::State& state) {
@@ -291,6 +324,7 @@ int main(int argc, char** argv) {
          // Timed by hand: from the launch to the painted window.
          {"BM_ColdStart_frmMain/manual_time", "BM_ColdStart_BareMainWindow/manual_time", 2},
          {"BM_InitPaper_Random", "BM_InitPaper_RawQuery", 3},
+         {"BM_InitExam", "BM_InitExam_RawQueries", 3},
          {"BM_AnswerAndMove", "BM_AnswerAndMove_PlainLabels", 0}},
         [](const std::map<std::string, double>&) {
             // Without a window system a bare window is next to free, so the
