@@ -212,8 +212,13 @@ void frmMain::createButtons() {
     cmdPriv = button("cmdPriv");
     cmdNext = button("cmdNext");
     cmdSubit = button("cmdSubit");
-    // The answer starts hidden, so the toggle offers to show it.
+    // The answer starts hidden, so the toggle offers to show it; with no
+    // question yet there is nothing to answer.
     cmdShowAnswer[0]->raise();
+    for (StyleButton* b : cmdAn)
+        b->hide();
+    for (StyleButton* b : cmdYN)
+        b->hide();
 }
 
 void frmMain::connectControls() {

@@ -76,6 +76,11 @@ TEST_F(MainWindow, StartsWithTheDescriptionPanelAndNoQuestionSet) {
     EXPECT_FALSE(w->qs.bShowAnswer);
     EXPECT_FALSE(w->fraDescr->isHidden());
     EXPECT_TRUE(w->fra->isHidden()); // behind the description, and not painted
+    // Nothing to answer before a set is loaded.
+    for (StyleButton* b : w->cmdAn)
+        EXPECT_TRUE(b->isHidden());
+    for (StyleButton* b : w->cmdYN)
+        EXPECT_TRUE(b->isHidden());
     EXPECT_FALSE(w->Timer1.isActive());
     EXPECT_FALSE(w->tmrAd.isActive());
     EXPECT_EQ(w->tmrAd.interval(), 60000);
