@@ -150,6 +150,9 @@ void DrawSurface::DrawGradient(int x, int y, int width, int height, std::uint32_
     const int top = std::max(y, 0);
     const int right = std::min(x + width, image_.width());
     const int bottom = std::min(y + height, image_.height());
+    // A block wholly beside or above the surface leaves nothing to draw.
+    if (left >= right || top >= bottom)
+        return;
     const QRgb black = qRgb(0, 0, 0);
     for (int row = top; row < bottom; ++row) {
         QRgb* out = Row(row);

@@ -337,3 +337,63 @@ TEST(DrawEdges, ThinRaisedEdgeIsOneRing) {
             ASSERT_EQ(s.Pixel(x, y), want) << x << "," << y;
         }
 }
+
+// ---- any coordinates ----
+
+TEST(DrawGradient, ABlockWhollyBesideTheSurfaceDrawsNothing) {
+    for (int direction = 0; direction <= 4; ++direction) {
+        DrawSurface s = TestImages::Filled(24, 20, kBack);
+        s.DrawGradient(-8, 2, 1, 1, 0x000000, 0xFFFFFF, direction);
+        s.DrawGradient(30, 1, 1, 1, 0x000000, 0xFFFFFF, direction);
+        s.DrawGradient(2, -9, 3, 4, 0x000000, 0xFFFFFF, direction);
+        s.DrawGradient(2, 25, 3, 4, 0x000000, 0xFFFFFF, direction);
+        s.DrawGradient(24, 0, 5, 20, 0x000000, 0xFFFFFF, direction);
+        ExpectCoverage(s, [](int, int) { return false; });
+    }
+}
+
+TEST(Primitives, AnyCoordinatesAndSizesStayInsideTheirBlockAndTheSurface) {
+    // Random calls, sizes from zero up and blocks partly or wholly off the
+    // surface; run under AddressSanitizer too. A call may change only the
+    // pixels of its own block.
+    std::srand(7);
+    auto rnd = [](int lo, int hi) { return lo + std::rand() % (hi - lo + 1); };
+    for (int round = 0; round < 3000; ++round) {
+        const int w = rnd(0, 30), h = rnd(0, 30);
+        DrawSurface s = TestImages::Filled(w, h, kBack);
+        const int x = rnd(-40, 40), y = rnd(-40, 40);
+        const int bw = rnd(-3, 45), bh = rnd(-3, 45);
+        int left = x, top = y, right = x + bw, bottom = y + bh; // the block, exclusive
+        switch (round % 6) {
+        case 0:
+            s.DrawGradient(x, y, bw, bh, kInk, 0xFFFFFF, rnd(0, 4));
+            break;
+        case 1:
+            s.FillRectangle(kInk, PixelRect{x, y, x + bw, y + bh});
+            break;
+        case 2:
+            s.DrawFrame(x, y, bw, bh, kInk);
+            break;
+        case 3: {
+            const int x2 = rnd(-40, 70), y2 = rnd(-40, 70);
+            s.DrawLine(x, y, x2, y2, kInk);
+            left = std::min(x, x2), top = std::min(y, y2);
+            right = std::max(x, x2) + 1, bottom = std::max(y, y2) + 1;
+            break;
+        }
+        case 4:
+            s.DrawFocusRect(PixelRect{x, y, x + bw, y + bh});
+            break;
+        default:
+            s.DrawRaisedEdge(PixelRect{x, y, x + bw, y + bh});
+            s.DrawSunkenEdge(PixelRect{x, y, x + bw, y + bh});
+            s.DrawThinRaisedEdge(PixelRect{x, y, x + bw, y + bh});
+            break;
+        }
+        for (int py = 0; py < s.Height(); ++py)
+            for (int px = 0; px < s.Width(); ++px)
+                if (px < left || px >= right || py < top || py >= bottom)
+                    ASSERT_EQ(s.Pixel(px, py), kBack)
+                        << "round " << round << " at " << px << "," << py;
+    }
+}
