@@ -1,5 +1,7 @@
 #include "StyleButton.h"
 
+#include "StyleButtonAccessible.h"
+
 #include "AccessKey.h"
 #include "CaptionLayout.h"
 #include "ColorMath.h"
@@ -107,6 +109,7 @@ StyleButton::StyleButton(QWidget* parent) : StyleButton(parent, ButtonAmbient{})
 
 StyleButton::StyleButton(QWidget* parent, const ButtonAmbient& ambient, Origin origin)
     : QWidget(parent), ambient_(ambient) {
+    StyleButtonAccessible::install();
     setFocusPolicy(Qt::StrongFocus);
     // Every pixel comes from the surface; Qt need not clear behind it.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -614,20 +617,24 @@ void StyleButton::changeEvent(QEvent* event) {
     }
 }
 
+void StyleButton::PerformClick() {
+    if (!enabled_)
+        return;
+    spaceDownFlag_ = false;
+    mouseDownFlag_ = false;
+    if (checkBoxMode_) {
+        value_ = !value_;
+        if (!value_)
+            buttonState_ = Normal;
+        Redraw();
+    }
+    emit Click();
+}
+
 bool StyleButton::event(QEvent* event) {
     if (event->type() == QEvent::Shortcut &&
         static_cast<QShortcutEvent*>(event)->shortcutId() == shortcutId_) {
-        if (!enabled_)
-            return true;
-        spaceDownFlag_ = false;
-        mouseDownFlag_ = false;
-        if (checkBoxMode_) {
-            value_ = !value_;
-            if (!value_)
-                buttonState_ = Normal;
-            Redraw();
-        }
-        emit Click();
+        PerformClick();
         return true;
     }
     return QWidget::event(event);

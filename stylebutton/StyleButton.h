@@ -108,6 +108,9 @@ public:
 
     // Drawing.
     void Redraw();
+    // What a click does, for a screen reader's press: toggles a check box
+    // button and raises Click; nothing when disabled.
+    void PerformClick();
     // What the face would be drawn from now.
     ButtonFace Face() const;
     void ApplyRegion();

@@ -10,6 +10,7 @@
 #include "TestBank.h"
 #include "VbColor.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetrics>
@@ -469,6 +470,21 @@ TEST_F(MainWindow, EveryControlExistsFromConstructionUnderItsName) {
     for (auto* b : w->cmdAn)
         EXPECT_NE(b, nullptr);
     EXPECT_EQ(w->findChildren<StyleButton*>().size(), 20);
+}
+
+TEST_F(MainWindow, AScreenReaderReadsEveryButtonByItsCaption) {
+    auto w = open();
+    for (StyleButton* b : w->findChildren<StyleButton*>()) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(b);
+        ASSERT_NE(a, nullptr);
+        EXPECT_EQ(a->role(), QAccessible::Button) << b->objectName().toStdString();
+        EXPECT_FALSE(a->text(QAccessible::Name).isEmpty()) << b->objectName().toStdString();
+        EXPECT_FALSE(a->text(QAccessible::Name).contains(u'&'));
+    }
+    QAccessibleInterface* random = QAccessible::queryAccessibleInterface(w->cmdK[2]);
+    EXPECT_EQ(random->text(QAccessible::Name), "随机练习");
+    random->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(w->qs.mode, Mode::Random);
 }
 
 TEST_F(MainWindow, AnEmptySetShowsAnEmptyQuestionArea) {
