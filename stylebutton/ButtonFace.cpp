@@ -1,6 +1,7 @@
 #include "ButtonFace.h"
 
 #include "CaptionLayout.h"
+#include "StylePainters.h"
 #include "SystemColors.h"
 #include "Twips.h"
 
@@ -9,6 +10,7 @@ ButtonFace::Layout ButtonFace::DrawInto(DrawSurface& surface) const {
     surface.Resize(width, height);
     surface.Clear();
     // Styles without a painter show the cleared surface under the caption.
+    StylePainters::Paint(surface, *this);
 
     Layout out{pictureWidth, pictureHeight, std::nullopt};
     const QSize text = surface.MeasureText(caption);

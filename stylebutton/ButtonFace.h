@@ -22,6 +22,7 @@ struct ButtonFace {
     int width = 0;
     int height = 0;
     std::uint32_t background = 0; // may name a system colour
+    std::uint32_t backColor = 0;  // the face colour C, may name a system colour
     QString font;                 // the surface font, as QFont::toString gives it
     QString caption;
     bool hasAccessKey = false;
@@ -35,6 +36,11 @@ struct ButtonFace {
     bool enabled = true;
     bool checked = false;
     bool useMaskColor = false;
+    // The focus and default-button cues.
+    bool hasFocus = false;
+    bool parentActive = false;
+    bool displayAsDefault = false;
+    bool showFocusRect = false;
     std::uint32_t maskColor = 0;
     std::uint32_t foreColor = 0;
     // The picture box the button keeps from one drawing to the next.

@@ -1,5 +1,6 @@
 #include "StyleButton.h"
 
+#include "ButtonShape.h"
 #include "StyleButtonAccessible.h"
 
 #include "AccessKey.h"
@@ -509,10 +510,11 @@ void StyleButton::UpdateAccessKey() {
 }
 
 void StyleButton::ApplyRegion() {
-    // Every style is rectangular until its painter gives it another shape; a
-    // rectangle the size of the button needs no mask.
-    regionHandle_ = QRegion(0, 0, width(), height());
-    clearMask();
+    regionHandle_ = ButtonShape::Of(buttonStyle_, width(), height());
+    if (regionHandle_ == QRegion(0, 0, width(), height()))
+        clearMask(); // a rectangle the size of the button needs no mask
+    else
+        setMask(regionHandle_);
 }
 
 void StyleButton::Redraw() {
@@ -552,6 +554,11 @@ ButtonFace StyleButton::Face() const {
     f.width = std::max(width(), 0);
     f.height = std::max(height(), 0);
     f.background = surface_.BackgroundColor();
+    f.backColor = backColor_;
+    f.hasFocus = hasFocus_;
+    f.parentActive = parentActive_;
+    f.displayAsDefault = displayAsDefault_;
+    f.showFocusRect = showFocusRect_;
     f.font = surface_.FontKey();
     f.caption = caption_;
     f.hasAccessKey = !accessKeys_.isEmpty();

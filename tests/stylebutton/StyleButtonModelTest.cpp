@@ -125,7 +125,9 @@ TEST(StyleButtonWrites, StyleWriteRedrawsAndNotifies) {
     QSignalSpy spy(&b, &StyleButton::PropertyChanged);
     b.setButtonStyle(4);
     EXPECT_EQ(Notified(spy), QStringList{"ButtonStyle"});
-    EXPECT_EQ(b.Surface().Pixel(0, 0), 0xF0F0F0u); // the cleared surface
+    EXPECT_EQ(b.Surface().Pixel(0, 0), 0x707070u); // Glass's outer frame
+    b.setButtonStyle(16);
+    EXPECT_EQ(b.Surface().Pixel(0, 0), 0xF0F0F0u); // no painter: the cleared surface
 }
 
 TEST(StyleButtonWrites, NotificationNames) {

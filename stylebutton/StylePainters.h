@@ -1,0 +1,28 @@
+#pragma once
+
+class DrawSurface;
+struct ButtonFace;
+
+// The painters of the button styles: plain functions over the drawing
+// surface, chosen by the face's style. Each paints the face's state from
+// scratch over the cleared surface; the caption and picture come after.
+namespace StylePainters {
+
+// Runs the painter of the face's style; a style without one leaves the
+// cleared surface.
+void Paint(DrawSurface& surface, const ButtonFace& face);
+
+// Style 4, Glass: a two-tone face with gradient side strips, blue when hot
+// and down.
+void PaintGlass(DrawSurface& surface, const ButtonFace& face);
+
+// Sets the four pixels one in from each corner, which soften the corners of
+// a rounded shape.
+void DrawCornerDots(DrawSurface& surface, unsigned colour);
+
+// #RRGGBB written red first, as the colour value 0x00BBGGRR.
+constexpr unsigned Rgb(unsigned rrggbb) {
+    return ((rrggbb & 0xFF) << 16) | (rrggbb & 0xFF00) | ((rrggbb >> 16) & 0xFF);
+}
+
+} // namespace StylePainters
