@@ -2,6 +2,7 @@
 
 #include "ButtonShape.h"
 #include "StyleButtonAccessible.h"
+#include <QEnterEvent>
 
 #include "AccessKey.h"
 #include "CaptionLayout.h"
@@ -605,9 +606,41 @@ void StyleButton::moveEvent(QMoveEvent*) {
         topTwips_ = Twips::FromPixels(y());
 }
 
+void StyleButton::enterEvent(QEnterEvent* event) {
+    QWidget::enterEvent(event);
+    if (mouseInside_)
+        return;
+    mouseInside_ = true;
+    if (!spaceDownFlag_)
+        buttonState_ = mouseDownFlag_ ? Down : Hot;
+    Redraw();
+    emit MouseEnter();
+}
+
+void StyleButton::leaveEvent(QEvent* event) {
+    QWidget::leaveEvent(event);
+    mouseInside_ = false;
+    if (spaceDownFlag_)
+        return;
+    if (enabled_)
+        buttonState_ = Normal;
+    Redraw();
+    emit MouseLeave();
+}
+
 void StyleButton::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::EnabledChange) {
+    if (event->type() == QEvent::ActivationChange) {
+        // The button's own window became active or inactive.
+        parentActive_ = isActiveWindow();
+        if (!parentActive_) {
+            mouseDownFlag_ = false;
+            spaceDownFlag_ = false;
+            hasFocus_ = false;
+        }
+        buttonState_ = Normal;
+        Redraw();
+    } else if (event->type() == QEvent::EnabledChange) {
         // QWidget::setEnabled called directly still sets Enabled; a parent
         // being disabled does not.
         const bool own = !testAttribute(Qt::WA_ForceDisabled);
@@ -639,6 +672,11 @@ void StyleButton::PerformClick() {
 }
 
 bool StyleButton::event(QEvent* event) {
+    // The window holding the button hands its activation down to it.
+    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::WindowDeactivate) {
+        QEvent change(QEvent::ActivationChange);
+        changeEvent(&change);
+    }
     if (event->type() == QEvent::Shortcut &&
         static_cast<QShortcutEvent*>(event)->shortcutId() == shortcutId_) {
         PerformClick();
@@ -672,7 +710,7 @@ void StyleButton::mouseReleaseEvent(QMouseEvent* event) {
         // Column 0 and row 0 do not count as inside.
         const bool inside =
             pos.x() > 0 && pos.y() > 0 && pos.x() < controlWidth_ && pos.y() < controlHeight_;
-        buttonState_ = Normal;
+        buttonState_ = mouseInside_ ? Hot : Normal;
         if (inside && checkBoxMode_)
             value_ = !value_;
         Redraw();
@@ -731,8 +769,12 @@ void StyleButton::keyReleaseEvent(QKeyEvent* event) {
 void StyleButton::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     hasFocus_ = true;
-    if (!mouseDownFlag_)
+    if (mouseInside_)
+        buttonState_ = Hot;
+    else if (!mouseDownFlag_)
         buttonState_ = Normal;
+    // The focus cues are drawn at once.
+    Redraw();
 }
 
 void StyleButton::focusOutEvent(QFocusEvent* event) {
@@ -740,6 +782,6 @@ void StyleButton::focusOutEvent(QFocusEvent* event) {
     hasFocus_ = false;
     mouseDownFlag_ = false;
     spaceDownFlag_ = false;
-    buttonState_ = Normal;
+    buttonState_ = parentActive_ && mouseInside_ ? Hot : Normal;
     Redraw();
 }

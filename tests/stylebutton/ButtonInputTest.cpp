@@ -1,6 +1,7 @@
 // The simple input the windows rely on: a click by mouse, Enter or space.
 #include "StyleButton.h"
 
+#include <QEnterEvent>
 #include <QSignalSpy>
 #include <QStringList>
 #include <QTest>
@@ -122,4 +123,48 @@ TEST(ButtonInput, AChangeIsDrawnByTheNextPaint) {
     const QImage after = s.button->grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_NE(after, before);
     EXPECT_EQ(after, s.button->Surface().Image());
+}
+
+TEST(ButtonInput, ThePointerOverTheButtonMakesItHotUntilItLeaves) {
+    Shown s;
+    QObject::connect(s.button, &StyleButton::MouseEnter, [&] { s.events << "Enter"; });
+    QObject::connect(s.button, &StyleButton::MouseLeave, [&] { s.events << "Leave"; });
+    s.button->setButtonStyle(4);
+    s.button->setCaption("");
+    const QPointF inside(20, 10);
+    QEnterEvent enter(inside, s.button->mapTo(&s.window, inside), s.button->mapToGlobal(inside));
+    QCoreApplication::sendEvent(s.button, &enter);
+    EXPECT_TRUE(s.button->MouseInside());
+    EXPECT_EQ(s.button->ButtonState(), StyleButton::Hot);
+    // Glass when hot: the blue outer frame.
+    EXPECT_EQ(s.button->Surface().Pixel(0, 10), 0xA77532u);
+    QCoreApplication::sendEvent(s.button, &enter); // already inside: nothing more
+    QTest::mouseClick(s.button, Qt::LeftButton, {}, QPoint(20, 10));
+    EXPECT_EQ(s.button->ButtonState(), StyleButton::Hot); // released over it
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(s.button, &leave);
+    EXPECT_FALSE(s.button->MouseInside());
+    EXPECT_EQ(s.button->ButtonState(), StyleButton::Normal);
+    EXPECT_EQ(s.events, (QStringList{"Enter", "Down1", "Click", "Up1", "Leave"}));
+}
+
+TEST(ButtonInput, TheWindowsActivationSetsParentActiveAndALostOneClearsThePress) {
+    Shown s;
+    Activate(&s.window);
+    EXPECT_TRUE(s.button->ParentActive());
+    s.button->setButtonStyle(4);
+    s.button->setCaption("");
+    s.button->setShowFocusRect(true);
+    s.button->setFocus();
+    QCoreApplication::processEvents();
+    // Focused in an active window: the blue and cyan double frame.
+    EXPECT_EQ(s.button->Surface().Pixel(1, 10), 0xFBD848u);
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    if (QTest::qWaitForWindowActive(&other)) {
+        EXPECT_FALSE(s.button->ParentActive());
+        EXPECT_FALSE(s.button->HasFocus());
+        EXPECT_EQ(s.button->ButtonState(), StyleButton::Normal);
+    }
 }
