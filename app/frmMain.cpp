@@ -185,21 +185,11 @@ void frmMain::createControls() {
 }
 
 StyleButton* frmMain::button(const char* name, int index) {
-    // A button the stored layout lacks still exists, so the window works.
-    StyleButton* b = buttons_ ? buttons_->Button(QString::fromLatin1(name), index) : nullptr;
-    if (b)
-        return b;
-    b = new StyleButton(this);
-    b->setObjectName(index < 0 ? QString::fromLatin1(name) : Controls::ArrayName(name, index));
-    return b;
+    return FormButtons::ButtonOrPlain(buttons_, this, QString::fromLatin1(name), index);
 }
 
 void frmMain::createButtons() {
-    QString error;
-    buttons_ =
-        FormButtons::CreateFromFile(this, QStringLiteral(":/layouts/frmMain.layout"), &error);
-    if (!buttons_)
-        qWarning("%s", qPrintable(error));
+    buttons_ = FormButtons::Load(this, QStringLiteral(":/layouts/frmMain.layout"));
     for (int i = 0; i < 8; ++i)
         cmdK[size_t(i)] = button("cmdK", i);
     for (int i = 0; i < 4; ++i)

@@ -163,6 +163,9 @@ private:
     void setDescriptionInFront(bool front);
     // An empty question set shows an empty question area.
     void ShowNoPaper();
+    // Runs a load of the set and shows its first question, or an empty
+    // area; a load that fails leaves nothing of the set before on screen.
+    void ShowLoadedSet(const std::function<void()>& load);
     // Writes an answer's mark into the book; a store that refuses is said
     // once per run, and practice goes on.
     void WriteBook(const AnswerStep& step);

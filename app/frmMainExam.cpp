@@ -13,21 +13,7 @@
 #include <QDateTime>
 
 void frmMain::InitExam(const QString& Exam) {
-    try {
-        ExamPaper::InitExam(qs, Exam, *dg);
-    } catch (...) {
-        // Nothing of the set before stays on screen.
-        ShowNoPaper();
-        ShowProgress();
-        throw;
-    }
-    if (dg->Rows() >= 1) {
-        dg->setRow(0);
-        dg->setCol(0);
-        dg_Click();
-    }
-    dg->setRedraw(true);
-    ShowProgress();
+    ShowLoadedSet([&] { ExamPaper::InitExam(qs, Exam, *dg); });
 }
 
 void frmMain::cmdSubit_Click() {

@@ -26,8 +26,12 @@
 using namespace WindowColors;
 
 void frmMain::InitPaper(const QString& Exam, const QString& Chap, bool bRand, bool bError) {
+    ShowLoadedSet([&] { qs.LoadPractice(Exam, Chap, bRand, bError, *dg); });
+}
+
+void frmMain::ShowLoadedSet(const std::function<void()>& load) {
     try {
-        qs.LoadPractice(Exam, Chap, bRand, bError, *dg);
+        load();
     } catch (...) {
         // Nothing of the set before stays on screen.
         ShowNoPaper();

@@ -24,21 +24,9 @@ frmSelect::frmSelect(QWidget* parent) : QDialog(parent) {
     List1->setToolTip(QStringLiteral("双击默认为顺序练习"));
     connect(List1, &QListWidget::itemDoubleClicked, this, [this] { choose(false); });
 
-    QString error;
-    buttons_ =
-        FormButtons::CreateFromFile(this, QStringLiteral(":/layouts/frmSelect.layout"), &error);
-    if (!buttons_)
-        qWarning("%s", qPrintable(error));
-    auto button = [this](const char* name) {
-        StyleButton* b = buttons_ ? buttons_->Button(QString::fromLatin1(name)) : nullptr;
-        if (!b) {
-            b = new StyleButton(this);
-            b->setObjectName(QString::fromLatin1(name));
-        }
-        return b;
-    };
-    cmdOrder = button("cmdOrder");
-    cmdRand = button("cmdRand");
+    buttons_ = FormButtons::Load(this, QStringLiteral(":/layouts/frmSelect.layout"));
+    cmdOrder = FormButtons::ButtonOrPlain(buttons_, this, QStringLiteral("cmdOrder"));
+    cmdRand = FormButtons::ButtonOrPlain(buttons_, this, QStringLiteral("cmdRand"));
     connect(cmdOrder, &StyleButton::Click, this, [this] { choose(false); });
     connect(cmdRand, &StyleButton::Click, this, [this] { choose(true); });
 }

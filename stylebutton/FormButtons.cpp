@@ -47,6 +47,23 @@ std::optional<FormButtons> FormButtons::CreateFromFile(QWidget* window, const QS
     return Create(window, *layout, userMode);
 }
 
+std::optional<FormButtons> FormButtons::Load(QWidget* window, const QString& path) {
+    QString error;
+    std::optional<FormButtons> buttons = CreateFromFile(window, path, &error);
+    if (!buttons)
+        qWarning("%s", qPrintable(error));
+    return buttons;
+}
+
+StyleButton* FormButtons::ButtonOrPlain(const std::optional<FormButtons>& buttons, QWidget* window,
+                                        const QString& name, int index) {
+    if (StyleButton* b = buttons ? buttons->Button(name, index) : nullptr)
+        return b;
+    auto* b = new StyleButton(window);
+    b->setObjectName(index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(index));
+    return b;
+}
+
 StyleButton* FormButtons::Button(const QString& name, int index) const {
     for (const Member& m : members_) {
         if (m.index == index && m.name.compare(name, Qt::CaseInsensitive) == 0)

@@ -34,6 +34,14 @@ public:
                                                      bool userMode = true);
 
     StyleButton* Button(const QString& name, int index = -1) const;
+
+    // A window's stored layout read and its buttons made; a layout that
+    // cannot be read is reported and gives none.
+    static std::optional<FormButtons> Load(QWidget* window, const QString& path);
+    // The layout's button of this name and index, or, when the layout lacks
+    // it, a plain one on `window` under that name, so the window works.
+    static StyleButton* ButtonOrPlain(const std::optional<FormButtons>& buttons, QWidget* window,
+                                      const QString& name, int index = -1);
     // The members of a button array, by ascending index.
     QList<StyleButton*> Array(const QString& name) const;
     QList<StyleButton*> All() const;

@@ -199,23 +199,27 @@ void BM_StartUp_OpenStoreWithKeyDerivation(benchmark::State& state) {
 }
 BENCHMARK(BM_StartUp_OpenStoreWithKeyDerivation)->Unit(benchmark::kMillisecond);
 
+// Every row of a statement read straight from SQLite, every column as text.
+int ReadEveryColumn(sqlite3* db, const char* sql) {
+    sqlite3_stmt* stmt = nullptr;
+    sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr);
+    int rows = 0;
+    while (sqlite3_step(stmt) == SQLITE_ROW) {
+        for (int c = 0; c < sqlite3_column_count(stmt); ++c)
+            benchmark::DoNotOptimize(sqlite3_column_text(stmt, c));
+        ++rows;
+    }
+    sqlite3_finalize(stmt);
+    return rows;
+}
+
 // Floor: the same rows read straight from SQLite, every column as text.
 void BM_InitPaper_RawQuery(benchmark::State& state) {
     frmMain w(bigBank().folder());
     sqlite3* db = Mod::db.handle();
     const char* sql = "select * from paper  where licensetype like '*C*' order by id";
-    for (auto _ : state) {
-        sqlite3_stmt* stmt = nullptr;
-        sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr);
-        int rows = 0;
-        while (sqlite3_step(stmt) == SQLITE_ROW) {
-            for (int c = 0; c < sqlite3_column_count(stmt); ++c)
-                benchmark::DoNotOptimize(sqlite3_column_text(stmt, c));
-            ++rows;
-        }
-        sqlite3_finalize(stmt);
-        benchmark::DoNotOptimize(rows);
-    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReadEveryColumn(db, sql));
 }
 BENCHMARK(BM_InitPaper_RawQuery)->Unit(benchmark::kMillisecond);
 
@@ -236,20 +240,9 @@ void BM_InitExam_RawQueries(benchmark::State& state) {
     const char* sqls[] = {
         "select * from paper where type=2 and licensetype like '*C*' order by id",
         "select * from paper where type=1 and licensetype like '*C*' order by id"};
-    for (auto _ : state) {
-        for (const char* sql : sqls) {
-            sqlite3_stmt* stmt = nullptr;
-            sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr);
-            int rows = 0;
-            while (sqlite3_step(stmt) == SQLITE_ROW) {
-                for (int c = 0; c < sqlite3_column_count(stmt); ++c)
-                    benchmark::DoNotOptimize(sqlite3_column_text(stmt, c));
-                ++rows;
-            }
-            sqlite3_finalize(stmt);
-            benchmark::DoNotOptimize(rows);
-        }
-    }
+    for (auto _ : state)
+        for (const char* sql : sqls)
+            benchmark::DoNotOptimize(ReadEveryColumn(db, sql));
 }
 BENCHMARK(BM_InitExam_RawQueries)->Unit(benchmark::kMillisecond);
 

@@ -25,16 +25,8 @@ frmExam::frmExam(QWidget* parent) : QDialog(parent) {
     lblExam->setWordWrap(true);
     lblExam->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    QString error;
-    buttons_ =
-        FormButtons::CreateFromFile(this, QStringLiteral(":/layouts/frmExam.layout"), &error);
-    if (!buttons_)
-        qWarning("%s", qPrintable(error));
-    cmdNext = buttons_ ? buttons_->Button(QStringLiteral("cmdNext")) : nullptr;
-    if (!cmdNext) {
-        cmdNext = new StyleButton(this);
-        cmdNext->setObjectName(QStringLiteral("cmdNext"));
-    }
+    buttons_ = FormButtons::Load(this, QStringLiteral(":/layouts/frmExam.layout"));
+    cmdNext = FormButtons::ButtonOrPlain(buttons_, this, QStringLiteral("cmdNext"));
     connect(cmdNext, &StyleButton::Click, this, &QWidget::hide);
 }
 

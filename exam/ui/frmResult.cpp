@@ -38,17 +38,9 @@ frmResult::frmResult(QWidget* parent) : QDialog(parent) {
     for (int c = 0; c < 3; ++c)
         dg->setColumnWidth(c, Twips::ToPixels(widths[c]));
 
-    QString error;
-    buttons_ =
-        FormButtons::CreateFromFile(this, QStringLiteral(":/layouts/frmResult.layout"), &error);
-    if (!buttons_)
-        qWarning("%s", qPrintable(error));
+    buttons_ = FormButtons::Load(this, QStringLiteral(":/layouts/frmResult.layout"));
     for (int i = 0; i < 4; ++i) {
-        StyleButton* b = buttons_ ? buttons_->Button(QStringLiteral("cmd"), i) : nullptr;
-        if (!b) {
-            b = new StyleButton(this);
-            b->setObjectName(Controls::ArrayName("cmd", i));
-        }
+        StyleButton* b = FormButtons::ButtonOrPlain(buttons_, this, QStringLiteral("cmd"), i);
         cmd[size_t(i)] = b;
         connect(b, &StyleButton::Click, this, [this, i] { cmd_Click(i); });
     }

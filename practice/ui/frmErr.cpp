@@ -34,16 +34,9 @@ frmErr::frmErr(QWidget* parent) : QDialog(parent) {
                              QRect(14, 52, 336, 122));
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    QString error;
-    buttons_ = FormButtons::CreateFromFile(this, QStringLiteral(":/layouts/frmErr.layout"), &error);
-    if (!buttons_)
-        qWarning("%s", qPrintable(error));
+    buttons_ = FormButtons::Load(this, QStringLiteral(":/layouts/frmErr.layout"));
     for (int i = 0; i < 3; ++i) {
-        StyleButton* b = buttons_ ? buttons_->Button(QStringLiteral("cmd"), i) : nullptr;
-        if (!b) {
-            b = new StyleButton(this);
-            b->setObjectName(Controls::ArrayName("cmd", i));
-        }
+        StyleButton* b = FormButtons::ButtonOrPlain(buttons_, this, QStringLiteral("cmd"), i);
         cmd[size_t(i)] = b;
         connect(b, &StyleButton::Click, this, [this, i] { cmd_Click(i); });
     }
