@@ -41,6 +41,7 @@ struct ButtonFace {
     bool parentActive = false;
     bool displayAsDefault = false;
     bool showFocusRect = false;
+    bool runMode = true; // false while a layout is being edited
     std::uint32_t maskColor = 0;
     std::uint32_t foreColor = 0;
     // The picture box the button keeps from one drawing to the next.

@@ -560,6 +560,7 @@ ButtonFace StyleButton::Face() const {
     f.parentActive = parentActive_;
     f.displayAsDefault = displayAsDefault_;
     f.showFocusRect = showFocusRect_;
+    f.runMode = ambient_.userMode;
     f.font = surface_.FontKey();
     f.caption = caption_;
     f.hasAccessKey = !accessKeys_.isEmpty();

@@ -26,16 +26,152 @@ void Across(DrawSurface& s, int x, int y, int w, int h, std::uint32_t a, std::ui
     s.DrawGradient(x, y, w, h, a, b, 0);
 }
 
+std::uint32_t Sys(int index) {
+    return std::uint32_t(SystemColors::TranslateColor(SystemColors::System(index)));
+}
+
+std::uint32_t Face(const ButtonFace& f) {
+    return std::uint32_t(SystemColors::TranslateColor(f.backColor));
+}
+
 } // namespace
 
 void Paint(DrawSurface& surface, const ButtonFace& face) {
     switch (face.style) {
+    case 0:
+    case 1:
+    case 11:
+    case 12:
+        PaintEdged(surface, face);
+        break;
+    case 2:
+        PaintRoundedRing(surface, face);
+        break;
     case 4:
         PaintGlass(surface, face);
         break;
     default:
         break;
     }
+}
+
+void PaintEdged(DrawSurface& s, const ButtonFace& f) {
+    const int W = s.Width(), H = s.Height();
+    const std::uint32_t C = Face(f);
+    const int style = f.style;
+    const PixelRect all{0, 0, W, H};
+    if (f.checked) {
+        Fill(s, 0, 0, W, H, Shift(C, 0.02f));
+        if (style == 12)
+            return;
+        s.DrawSunkenEdge(all);
+        if (style == 0 && f.showFocusRect && f.hasFocus)
+            s.DrawFrame(4, 4, W - 7, H - 7, Sys(12));
+        return;
+    }
+    switch (f.state) {
+    case 0:
+        Fill(s, 0, 0, W, H, C);
+        if (style == 0)
+            s.DrawRaisedEdge(all);
+        else if (style == 1)
+            s.DrawThinRaisedEdge(all);
+        break;
+    case 1:
+        Fill(s, 0, 0, W, H, C);
+        if (style == 0 || style == 11)
+            s.DrawRaisedEdge(all);
+        else
+            s.DrawThinRaisedEdge(all);
+        break;
+    case 2:
+        Fill(s, 0, 0, W, H, C);
+        if (style == 0) {
+            s.DrawFrame(1, 1, W - 2, H - 2, Rgb(0xACA899));
+            s.DrawFrame(0, 0, W, H, 0x000000);
+        } else if (style == 11) {
+            s.DrawSunkenEdge(all);
+        } else {
+            s.DrawFrame(0, 0, W, H, 0xFFFFFF);
+            s.DrawFrame(0, 0, W + 1, H + 1, Sys(17)); // only its top and left fall here
+        }
+        break;
+    default:
+        break;
+    }
+    if (!f.hasFocus && !f.displayAsDefault)
+        return;
+    if (f.showFocusRect && f.runMode && f.parentActive) {
+        const int d = style == 0 || style == 11 ? 4 : 3;
+        s.DrawFocusRect(PixelRect{d, d, W - d, H - d});
+    }
+    if (style == 0 && f.state != 2) {
+        s.DrawRaisedEdge(PixelRect{0, 0, W - 1, H - 1});
+        s.DrawFrame(0, 0, W - 1, H - 1, Sys(12));
+        s.DrawFrame(0, 0, W, H, 0x000000);
+    }
+}
+
+void PaintRoundedRing(DrawSurface& s, const ButtonFace& f) {
+    const int W = s.Width(), H = s.Height();
+    const std::uint32_t C = Face(f);
+    if (!f.enabled) {
+        Fill(s, 0, 0, W, H, Shift(C, 0.03f));
+        s.DrawFrame(0, 0, W, H, Shift(C, -0.10f));
+        DrawCornerDots(s, Shift(C, 0.20f));
+        return;
+    }
+    // The ring: eight lines, in the hot or the focus colours.
+    auto ring = [&](const std::uint32_t(&c)[8]) {
+        s.DrawLine(1, 2, W - 2, 2, c[0]);
+        s.DrawLine(1, 1, W - 2, 1, c[1]);
+        s.DrawLine(1, 1, 1, H - 2, c[2]);
+        s.DrawLine(W - 2, 2, W - 2, H - 2, c[3]);
+        s.DrawLine(2, 2, 2, H - 3, c[4]);
+        s.DrawLine(W - 3, 3, W - 3, H - 3, c[5]);
+        s.DrawLine(2, H - 3, W - 2, H - 3, c[6]);
+        s.DrawLine(2, H - 2, W - 2, H - 2, c[7]);
+    };
+    static constexpr std::uint32_t kHot[8] = {Rgb(0xFDD889), Rgb(0xFFF0CF), Rgb(0xF9BD49),
+                                              Rgb(0xF9BD49), Rgb(0xFCD27A), Rgb(0xFCD27A),
+                                              Rgb(0xF8B330), Rgb(0xE59700)};
+    static constexpr std::uint32_t kFocus[8] = {Rgb(0xBCD4F6), Rgb(0xCEE7FF), Rgb(0x8EAFE6),
+                                                Rgb(0x8EAFE6), Rgb(0xB8D1F4), Rgb(0xB8D1F4),
+                                                Rgb(0x89ADE4), Rgb(0x6982EE)};
+    switch (f.state) {
+    case 0:
+        Down(s, 0, 0, W, H, Shift(C, 0.07f), C);
+        Down(s, 0, 0, W, 5, Shift(C, 0.20f), Shift(C, 0.08f));
+        s.DrawLine(1, H - 2, W - 2, H - 2, Shift(C, -0.09f));
+        s.DrawLine(1, H - 3, W - 2, H - 3, Shift(C, -0.05f));
+        s.DrawLine(1, H - 4, W - 2, H - 4, Shift(C, -0.01f));
+        s.DrawLine(W - 2, 2, W - 2, H - 2, Shift(C, -0.08f));
+        s.DrawLine(1, 1, 1, H - 2, ColorMath::AverageColors(0xFFFFFF, C));
+        break;
+    case 1:
+        Down(s, 0, 0, W, H, Shift(C, 0.07f), C);
+        Down(s, 0, 0, W, 5, Shift(C, 0.20f), Shift(C, 0.08f));
+        ring(kHot);
+        break;
+    case 2:
+        Fill(s, 0, 0, W, H, Shift(C, -0.05f));
+        s.DrawLine(1, 1, W - 2, 1, Shift(C, -0.16f));
+        s.DrawLine(1, 2, W - 2, 2, Shift(C, -0.10f));
+        s.DrawLine(1, H - 2, W - 2, H - 2, Shift(C, 0.07f));
+        s.DrawLine(1, 1, 1, H - 2, Shift(C, -0.16f));
+        s.DrawLine(2, 2, 2, H - 2, Shift(C, -0.10f));
+        s.DrawLine(W - 2, 2, W - 2, H - 2, Shift(C, 0.04f));
+        break;
+    default:
+        break;
+    }
+    const bool cue = f.hasFocus || f.displayAsDefault;
+    if (f.parentActive && cue && f.state == 0)
+        ring(kFocus);
+    if (f.parentActive && f.showFocusRect && cue)
+        s.DrawFocusRect(PixelRect{2, 2, W - 2, H - 2});
+    s.DrawFrame(0, 0, W, H, Rgb(0x003C74));
+    DrawCornerDots(s, Shift(Rgb(0x003C74), 0.30f));
 }
 
 void DrawCornerDots(DrawSurface& s, unsigned colour) {
@@ -48,7 +184,7 @@ void DrawCornerDots(DrawSurface& s, unsigned colour) {
 
 void PaintGlass(DrawSurface& s, const ButtonFace& f) {
     const int W = s.Width(), H = s.Height();
-    const std::uint32_t C = std::uint32_t(SystemColors::TranslateColor(f.backColor));
+    const std::uint32_t C = Face(f);
     const int h = Rounding::HalfEven(H / 2.0);
     const int u = Rounding::HalfEven(H / 2.0 - 2);
     const int l = Rounding::HalfEven(H - H / 2.0 - 1);

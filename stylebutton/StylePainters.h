@@ -12,6 +12,12 @@ namespace StylePainters {
 // cleared surface.
 void Paint(DrawSurface& surface, const ButtonFace& face);
 
+// Styles 0, 1, 11 and 12 (Standard, ThinEdge, HotEdge, HotThinEdge): a
+// face with the platform's 3-D edges, shown always or only under the pointer.
+void PaintEdged(DrawSurface& surface, const ButtonFace& face);
+// Style 2, RoundedRing: a shaded face, an orange ring when hot and a blue
+// one when focused.
+void PaintRoundedRing(DrawSurface& surface, const ButtonFace& face);
 // Style 4, Glass: a two-tone face with gradient side strips, blue when hot
 // and down.
 void PaintGlass(DrawSurface& surface, const ButtonFace& face);
