@@ -23,11 +23,12 @@ void Prepare(StyleButton& b, int style, const QString& caption) {
     b.setCaption(caption);
 }
 
-// The smallest rectangle holding every pixel that differs from the face.
+// The smallest rectangle holding every pixel that differs from the face,
+// inside the two rings a painter's edges take.
 PixelRect Inked(const DrawSurface& s) {
     PixelRect r{s.Width(), s.Height(), 0, 0};
-    for (int y = 0; y < s.Height(); ++y)
-        for (int x = 0; x < s.Width(); ++x)
+    for (int y = 2; y < s.Height() - 2; ++y)
+        for (int x = 2; x < s.Width() - 2; ++x)
             if (s.Pixel(x, y) != kFace) {
                 r.left = std::min(r.left, x);
                 r.top = std::min(r.top, y);
@@ -96,10 +97,10 @@ TEST(ButtonCaption, DownMovesTheCaptionOnePixelRightAndDown) {
     b.setButtonState(StyleButton::Down);
     b.Redraw();
     const PixelRect ink = Inked(b.Surface());
-    for (int y = 0; y < 25; ++y)
-        for (int x = 0; x < 75; ++x) {
-            const std::uint32_t before =
-                x >= 1 && y >= 1 ? ColorMath::FromQRgb(normal.pixel(x - 1, y - 1)) : kFace;
+    // Inside the edges the face is the same, moved; the edges differ.
+    for (int y = 3; y < 23; ++y)
+        for (int x = 3; x < 73; ++x) {
+            const std::uint32_t before = ColorMath::FromQRgb(normal.pixel(x - 1, y - 1));
             ASSERT_EQ(b.Surface().Pixel(x, y), before) << x << "," << y;
         }
     EXPECT_FALSE(ink.IsEmpty());
