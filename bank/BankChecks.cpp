@@ -6,8 +6,8 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QImageReader>
-#include <QSvgRenderer>
 #include <QSet>
+#include <QSvgRenderer>
 
 namespace {
 
@@ -35,7 +35,8 @@ QString sceneFault(const QString& path) {
     else
         size = QImageReader(path).size();
     if (size.width() < BankChecks::kMinSceneWidth || size.height() < BankChecks::kMinSceneHeight ||
-        size.width() > BankWriter::kMaxPictureWidth || size.height() > BankWriter::kMaxPictureHeight)
+        size.width() > BankWriter::kMaxPictureWidth ||
+        size.height() > BankWriter::kMaxPictureHeight)
         return QStringLiteral("场景图 %1×%2，应在 %3×%4 到 %5×%6 之间")
             .arg(size.width())
             .arg(size.height())
@@ -161,10 +162,10 @@ QList<BankFault> BankChecks::check(const QList<BankQuestion>& questions,
         }
     }
 
-    const QStringList scenes = QDir(picturesFolder)
-                                   .entryList({QStringLiteral("scene-*.svg"),
-                                               QStringLiteral("scene-*.png")},
-                                              QDir::Files, QDir::Name);
+    const QStringList scenes =
+        QDir(picturesFolder)
+            .entryList({QStringLiteral("scene-*.svg"), QStringLiteral("scene-*.png")}, QDir::Files,
+                       QDir::Name);
     for (const QString& name : scenes) {
         const QString path = QDir(picturesFolder).filePath(name);
         const QString why = sceneFault(path);
@@ -186,11 +187,9 @@ QList<BankFault> BankChecks::check(const QList<BankQuestion>& questions,
         const BankCounts c = count(questions);
         auto tooFew = [&](const QString& what, qsizetype have, int need) {
             if (have < need)
-                faults.append({QStringLiteral("题库"), 0,
-                               QStringLiteral("%1只有 %2 个，至少需要 %3 个")
-                                   .arg(what)
-                                   .arg(have)
-                                   .arg(need)});
+                faults.append(
+                    {QStringLiteral("题库"), 0,
+                     QStringLiteral("%1只有 %2 个，至少需要 %3 个").arg(what).arg(have).arg(need)});
         };
         tooFew(QStringLiteral("题目"), questions.size(), policy.minTotal);
         qsizetype scenesUsed = 0;
