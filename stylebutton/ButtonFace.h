@@ -42,6 +42,8 @@ struct ButtonFace {
     bool displayAsDefault = false;
     bool showFocusRect = false;
     bool runMode = true; // false while a layout is being edited
+    bool mouseInside = false;
+    PixelRect lastCaptionRect; // the caption's place as the last drawing left it
     std::uint32_t maskColor = 0;
     std::uint32_t foreColor = 0;
     // The picture box the button keeps from one drawing to the next.

@@ -506,6 +506,8 @@ ButtonFace StyleButton::Face() const {
     f.displayAsDefault = displayAsDefault_;
     f.showFocusRect = showFocusRect_;
     f.runMode = ambient_.userMode;
+    f.mouseInside = mouseInside_;
+    f.lastCaptionRect = captionRect_;
     f.font = surface_.FontKey();
     f.caption = caption_;
     f.hasAccessKey = !accessKeys_.isEmpty();

@@ -3,38 +3,13 @@
 #include "ButtonFace.h"
 #include "ColorMath.h"
 #include "DrawSurface.h"
+#include "PainterKit.h"
 #include "Rounding.h"
 #include "SystemColors.h"
 
 namespace StylePainters {
 
-namespace {
-
-std::uint32_t Shift(std::uint32_t colour, float amount) {
-    return ColorMath::ShiftColor(colour, amount);
-}
-
-void Fill(DrawSurface& s, int l, int t, int r, int b, std::uint32_t colour) {
-    s.FillRectangle(colour, PixelRect{l, t, r, b});
-}
-
-void Down(DrawSurface& s, int x, int y, int w, int h, std::uint32_t a, std::uint32_t b) {
-    s.DrawGradient(x, y, w, h, a, b, 1);
-}
-
-void Across(DrawSurface& s, int x, int y, int w, int h, std::uint32_t a, std::uint32_t b) {
-    s.DrawGradient(x, y, w, h, a, b, 0);
-}
-
-std::uint32_t Sys(int index) {
-    return std::uint32_t(SystemColors::TranslateColor(SystemColors::System(index)));
-}
-
-std::uint32_t Face(const ButtonFace& f) {
-    return std::uint32_t(SystemColors::TranslateColor(f.backColor));
-}
-
-} // namespace
+using namespace PainterKit;
 
 void Paint(DrawSurface& surface, const ButtonFace& face) {
     switch (face.style) {
@@ -49,6 +24,27 @@ void Paint(DrawSurface& surface, const ButtonFace& face) {
         break;
     case 4:
         PaintGlass(surface, face);
+        break;
+    case 6:
+        PaintSoftGradient(surface, face);
+        break;
+    case 7:
+        PaintBand(surface, face);
+        break;
+    case 8:
+        PaintFlatHover(surface, face);
+        break;
+    case 9:
+        PaintToolbar(surface, face);
+        break;
+    case 10:
+        PaintGlossStrip(surface, face);
+        break;
+    case 13:
+        PaintOrangeHover(surface, face);
+        break;
+    case 15:
+        PaintSideShade(surface, face);
         break;
     default:
         break;

@@ -22,6 +22,16 @@ void PaintRoundedRing(DrawSurface& surface, const ButtonFace& face);
 // and down.
 void PaintGlass(DrawSurface& surface, const ButtonFace& face);
 
+// Styles 6 to 10, 13 and 15: SoftGradient, Band, FlatHover, Toolbar,
+// GlossStrip, OrangeHover and SideShade.
+void PaintSoftGradient(DrawSurface& surface, const ButtonFace& face);
+void PaintBand(DrawSurface& surface, const ButtonFace& face);
+void PaintFlatHover(DrawSurface& surface, const ButtonFace& face);
+void PaintToolbar(DrawSurface& surface, const ButtonFace& face);
+void PaintGlossStrip(DrawSurface& surface, const ButtonFace& face);
+void PaintOrangeHover(DrawSurface& surface, const ButtonFace& face);
+void PaintSideShade(DrawSurface& surface, const ButtonFace& face);
+
 // Sets the four pixels one in from each corner, which soften the corners of
 // a rounded shape.
 void DrawCornerDots(DrawSurface& surface, unsigned colour);
