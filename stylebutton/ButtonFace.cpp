@@ -10,9 +10,9 @@ ButtonFace::Layout ButtonFace::DrawInto(DrawSurface& surface) const {
     surface.Resize(width, height);
     surface.Clear();
     // Styles without a painter show the cleared surface under the caption.
-    StylePainters::Paint(surface, *this);
+    const std::optional<std::uint32_t> chosenFore = StylePainters::Paint(surface, *this);
 
-    Layout out{pictureWidth, pictureHeight, std::nullopt};
+    Layout out{pictureWidth, pictureHeight, std::nullopt, chosenFore};
     const QSize text = surface.MeasureText(caption);
     Input in;
     in.width = surface.Width();
@@ -52,7 +52,7 @@ ButtonFace::Layout ButtonFace::DrawInto(DrawSurface& surface) const {
     }
 
     const std::uint32_t colour = std::uint32_t(SystemColors::TranslateColor(
-        enabled ? foreColor : SystemColors::System(SystemColors::kGrayText)));
+        enabled ? chosenFore.value_or(foreColor) : SystemColors::System(SystemColors::kGrayText)));
     surface.DrawText(caption, r.textRect, colour);
     return out;
 }

@@ -16,7 +16,8 @@ struct ButtonFace {
     struct Layout {
         int pictureWidth = 0;
         int pictureHeight = 0;
-        std::optional<PixelRect> captionRect; // set when the layout makes a new one
+        std::optional<PixelRect> captionRect;   // set when the layout makes a new one
+        std::optional<std::uint32_t> foreColor; // set by a style that chooses its caption colour
     };
 
     int width = 0;
@@ -43,7 +44,9 @@ struct ButtonFace {
     bool showFocusRect = false;
     bool runMode = true; // false while a layout is being edited
     bool mouseInside = false;
-    PixelRect lastCaptionRect; // the caption's place as the last drawing left it
+    bool mouseDownFlag = false;
+    std::uint32_t ambientBack = 0; // the window's background, behind the button
+    PixelRect lastCaptionRect;     // the caption's place as the last drawing left it
     std::uint32_t maskColor = 0;
     std::uint32_t foreColor = 0;
     // The picture box the button keeps from one drawing to the next.

@@ -493,6 +493,8 @@ void StyleButton::ApplyLayout(const ButtonFace::Layout& layout) {
     pictureHeight_ = layout.pictureHeight;
     if (layout.captionRect)
         captionRect_ = *layout.captionRect;
+    if (layout.foreColor)
+        foreColor_ = *layout.foreColor; // the style chose its caption colour
 }
 
 ButtonFace StyleButton::Face() const {
@@ -507,6 +509,8 @@ ButtonFace StyleButton::Face() const {
     f.showFocusRect = showFocusRect_;
     f.runMode = ambient_.userMode;
     f.mouseInside = mouseInside_;
+    f.mouseDownFlag = mouseDownFlag_;
+    f.ambientBack = ambient_.backColor;
     f.lastCaptionRect = captionRect_;
     f.font = surface_.FontKey();
     f.caption = caption_;

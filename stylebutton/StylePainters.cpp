@@ -11,8 +11,13 @@ namespace StylePainters {
 
 using namespace PainterKit;
 
-void Paint(DrawSurface& surface, const ButtonFace& face) {
+std::optional<std::uint32_t> Paint(DrawSurface& surface, const ButtonFace& face) {
     switch (face.style) {
+    case 3:
+        return PaintRoundedFlat(surface, face);
+    case 5:
+        PaintDropShadow(surface, face);
+        break;
     case 0:
     case 1:
     case 11:
@@ -49,6 +54,7 @@ void Paint(DrawSurface& surface, const ButtonFace& face) {
     default:
         break;
     }
+    return std::nullopt;
 }
 
 void PaintEdged(DrawSurface& s, const ButtonFace& f) {
@@ -168,6 +174,81 @@ void PaintRoundedRing(DrawSurface& s, const ButtonFace& f) {
         s.DrawFocusRect(PixelRect{2, 2, W - 2, H - 2});
     s.DrawFrame(0, 0, W, H, Rgb(0x003C74));
     DrawCornerDots(s, Shift(Rgb(0x003C74), 0.30f));
+}
+
+std::uint32_t PaintRoundedFlat(DrawSurface& s, const ButtonFace& f) {
+    const int W = s.Width(), H = s.Height();
+    const std::uint32_t C = Face(f);
+    // What the button leaves untouched shows the window behind it, from the
+    // next drawing on.
+    s.setBackgroundColor(f.ambientBack);
+    int state = f.state;
+    if (f.checked && f.mouseDownFlag)
+        state = 2;
+    const std::uint32_t text = Sys(18);
+    if (f.checked && state != 2) {
+        Fill(s, 0, 0, W, H, Rgb(0xFEFEFE));
+        s.DrawFrame(0, 0, W, H, Rgb(0x7A98AF));
+        DrawCornerDots(s, Shift(Rgb(0xA0B3C1), -0.20f));
+        if (state == 1) {
+            s.DrawLine(W - 2, 2, W - 2, H - 2, Rgb(0xF2F0ED));
+            s.DrawLine(2, H - 2, W - 2, H - 2, Rgb(0xE4DED8));
+            s.DrawLine(1, H - 3, W - 1, H - 3, Rgb(0xEFECE8));
+            s.DrawLine(1, H - 4, W - 1, H - 4, Rgb(0xFAF9F8));
+        }
+        return text;
+    }
+    const int h = Rounding::HalfEven(H / 2.0);
+    switch (state) {
+    case 0:
+        Fill(s, 0, 0, W, H, C);
+        break;
+    case 1:
+        Down(s, 0, 0, W, h, Rgb(0xFEFEFD), Rgb(0xF4F4EE));
+        Down(s, 0, h, W, h, Rgb(0xF4F4EE), Rgb(0xF1F1EA));
+        s.DrawLine(W - 2, 2, W - 2, H - 2, Rgb(0xEAE7E0));
+        s.DrawLine(W - 3, 2, W - 3, H - 2, Rgb(0xF0F0EA));
+        s.DrawLine(0, H - 4, W, H - 4, Rgb(0xEEEDE5));
+        s.DrawLine(0, H - 3, W, H - 3, Rgb(0xE4E1D6));
+        s.DrawLine(0, H - 2, W, H - 2, Rgb(0xD7D2C6));
+        s.DrawFrame(0, 0, W, H, Rgb(0xCECEC3));
+        DrawCornerDots(s, Shift(Rgb(0xD4D4C9), -0.05f));
+        break;
+    case 2:
+        Fill(s, 0, 0, W, H, Rgb(0xE5E4DD));
+        s.DrawLine(1, 1, W - 2, 1, Shift(Rgb(0xDCDAD1), -0.02f));
+        s.DrawLine(1, 2, W - 2, 2, Shift(Rgb(0xE3E1DA), -0.02f));
+        s.DrawLine(1, H - 3, W - 2, H - 3, Shift(Rgb(0xE6E5DE), 0.02f));
+        s.DrawLine(1, H - 2, W - 2, H - 2, Shift(Rgb(0xEBEAE5), 0.02f));
+        s.DrawFrame(0, 0, W, H, Rgb(0x9D9D92));
+        DrawCornerDots(s, Shift(Rgb(0xB5B4AB), -0.20f));
+        break;
+    default:
+        break;
+    }
+    return state == 2 ? 0xFFFFFFu : text;
+}
+
+void PaintDropShadow(DrawSurface& s, const ButtonFace& f) {
+    const int W = s.Width(), H = s.Height();
+    const std::uint32_t F = f.enabled ? Face(f) : Shift(Face(f), 0.10f);
+    s.setBackgroundColor(f.ambientBack);
+    if (f.state == 2) {
+        Fill(s, 3, 3, W, H, F);
+        s.DrawFrame(3, 3, W - 3, H - 3, Shift(F, 0.30f));
+    } else {
+        s.DrawFrame(6, 6, W - 9, H - 9, Rgb(0x808080));
+        s.DrawFrame(5, 5, W - 7, H - 7, Rgb(0xA0A0A0));
+        s.DrawFrame(4, 4, W - 5, H - 5, Rgb(0xC0C0C0));
+        Fill(s, 0, 0, W - 5, H - 5, F);
+        s.DrawFrame(0, 0, W - 4, H - 4, Shift(F, 0.30f));
+    }
+    if (f.parentActive && f.showFocusRect && (f.hasFocus || f.displayAsDefault)) {
+        if (f.state == 2)
+            s.DrawFocusRect(PixelRect{6, 6, W - 3, H - 3});
+        else
+            s.DrawFocusRect(PixelRect{3, 3, W - 6, H - 6});
+    }
 }
 
 void DrawCornerDots(DrawSurface& s, unsigned colour) {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
+
 class DrawSurface;
 struct ButtonFace;
 
@@ -9,8 +12,8 @@ struct ButtonFace;
 namespace StylePainters {
 
 // Runs the painter of the face's style; a style without one leaves the
-// cleared surface.
-void Paint(DrawSurface& surface, const ButtonFace& face);
+// cleared surface. Returns the caption colour a style chooses for itself.
+std::optional<std::uint32_t> Paint(DrawSurface& surface, const ButtonFace& face);
 
 // Styles 0, 1, 11 and 12 (Standard, ThinEdge, HotEdge, HotThinEdge): a
 // face with the platform's 3-D edges, shown always or only under the pointer.
@@ -18,6 +21,12 @@ void PaintEdged(DrawSurface& surface, const ButtonFace& face);
 // Style 2, RoundedRing: a shaded face, an orange ring when hot and a blue
 // one when focused.
 void PaintRoundedRing(DrawSurface& surface, const ButtonFace& face);
+// Style 3, RoundedFlat: a flat face, a pale gradient when hot and grey when
+// down; it chooses its own caption colour.
+std::uint32_t PaintRoundedFlat(DrawSurface& surface, const ButtonFace& face);
+// Style 5, DropShadow: a face with a three-step grey shadow, moved 3 pixels
+// when down.
+void PaintDropShadow(DrawSurface& surface, const ButtonFace& face);
 // Style 4, Glass: a two-tone face with gradient side strips, blue when hot
 // and down.
 void PaintGlass(DrawSurface& surface, const ButtonFace& face);

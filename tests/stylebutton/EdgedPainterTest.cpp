@@ -2,6 +2,7 @@
 #include "ButtonFace.h"
 #include "ColorMath.h"
 #include "DrawSurface.h"
+#include "StyleButton.h"
 #include "StylePainters.h"
 #include "SystemColors.h"
 
@@ -109,4 +110,34 @@ TEST(RoundedRing, ShadedFaceRingsAndFrame) {
     const DrawSurface off = Paint({2, 0, false, false, false});
     EXPECT_EQ(off.Pixel(20, 12), ColorMath::ShiftColor(kFace, 0.03f));
     EXPECT_EQ(off.Pixel(0, 12), ColorMath::ShiftColor(kFace, -0.10f));
+}
+
+TEST(RoundedFlat, ChoosesItsCaptionColourAndShowsTheWindowBehindIt) {
+    StyleButton b;
+    b.resize(60, 24);
+    b.setButtonStyle(3);
+    b.setCaption("");
+    b.setForeColor(0x123456);
+    b.Redraw();
+    (void)b.Surface();
+    EXPECT_EQ(b.ForeColor(), Sys(18));
+    b.setButtonState(StyleButton::Down);
+    b.Redraw();
+    EXPECT_EQ(b.Surface().Pixel(0, 5), Rgb(0x9D9D92));
+    EXPECT_EQ(b.ForeColor(), 0xFFFFFFu);
+    EXPECT_EQ(b.Surface().BackgroundColor(), b.Ambient().backColor);
+}
+
+TEST(DropShadow, AThreeStepShadowThatTheDownFaceLeaves) {
+    const DrawSurface normal = Paint({5, 0});
+    EXPECT_EQ(normal.Pixel(56, 12), Rgb(0x808080)); // W - 4
+    EXPECT_EQ(normal.Pixel(57, 12), Rgb(0xA0A0A0));
+    EXPECT_EQ(normal.Pixel(58, 12), Rgb(0xC0C0C0));
+    EXPECT_EQ(normal.Pixel(59, 12), Sys(15)); // the last column keeps the surface colour
+    EXPECT_EQ(normal.Pixel(20, 10), kFace);
+    EXPECT_EQ(normal.Pixel(0, 10), ColorMath::ShiftColor(kFace, 0.30f));
+    const DrawSurface down = Paint({5, 2});
+    EXPECT_EQ(down.Pixel(3, 10), ColorMath::ShiftColor(kFace, 0.30f)); // moved 3 right
+    EXPECT_EQ(down.Pixel(1, 10), Sys(15));
+    EXPECT_EQ(down.Pixel(58, 12), kFace); // no shadow
 }
