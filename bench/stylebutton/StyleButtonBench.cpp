@@ -77,15 +77,40 @@ void BM_Redraw_75x25(benchmark::State& state) {
 }
 BENCHMARK(BM_Redraw_75x25);
 
+// Each style's redraw, through its normal, hot and down states, at the
+// two sizes the windows use most.
+void BM_RedrawStyle(benchmark::State& state) {
+    StyleButton button;
+    button.resize(int(state.range(1)), int(state.range(2)));
+    QFont font("宋体");
+    font.setPointSizeF(9.75);
+    button.setFont(font);
+    button.setButtonStyle(std::int32_t(state.range(0)));
+    button.setCaption(QStringLiteral("下一题(&N)"));
+    int frame = 0;
+    for (auto _ : state) {
+        button.setButtonState(frame++ % 3);
+        button.Redraw();
+        benchmark::DoNotOptimize(button.Surface().Image().constBits());
+    }
+}
+BENCHMARK(BM_RedrawStyle)
+    ->ArgsProduct({benchmark::CreateDenseRange(0, 15, 1), {75}, {25}})
+    ->ArgsProduct({benchmark::CreateDenseRange(0, 15, 1), {200}, {40}});
+
 // Prints each measurement as a multiple of the plain fill of its surface.
 } // namespace
 
 int main(int argc, char** argv) {
-    RatioReporter reporter("Against the plain fill of the same surface:",
-                           {{"BM_DrawGradient_200x40/0", "BM_Fill_200x40"},
-                            {"BM_DrawGradient_200x40/1", "BM_Fill_200x40"},
-                            {"BM_DrawGradient_200x40/2", "BM_Fill_200x40"},
-                            {"BM_Redraw_75x25", "BM_Fill_75x25"}},
+    std::vector<RatioReporter::Ratio> ratios = {{"BM_DrawGradient_200x40/0", "BM_Fill_200x40"},
+                                                {"BM_DrawGradient_200x40/1", "BM_Fill_200x40"},
+                                                {"BM_DrawGradient_200x40/2", "BM_Fill_200x40"},
+                                                {"BM_Redraw_75x25", "BM_Fill_75x25"}};
+    for (int style = 0; style < 16; ++style) {
+        ratios.push_back({"BM_RedrawStyle/" + std::to_string(style) + "/75/25", "BM_Fill_75x25"});
+        ratios.push_back({"BM_RedrawStyle/" + std::to_string(style) + "/200/40", "BM_Fill_200x40"});
+    }
+    RatioReporter reporter("Against the plain fill of the same surface:", ratios,
                            [](const std::map<std::string, double>& nanos) {
                                if (const auto it = nanos.find("BM_Redraw_75x25"); it != nanos.end())
                                    std::printf(
