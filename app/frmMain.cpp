@@ -311,7 +311,8 @@ void frmMain::colourControls() {
 }
 
 void frmMain::Form_QueryUnload() {
-    ShowAd();
+    if (!sessionEnding_)
+        ShowAd();
     try {
         PracticeSettings::WriteLastSeq(qs.lastSeq);
     } catch (const StoreError&) {
@@ -320,6 +321,11 @@ void frmMain::Form_QueryUnload() {
         PracticeSettings::WriteCarType(qs.carType);
     } catch (const StoreError&) {
     }
+}
+
+void frmMain::CloseForSessionEnd() {
+    sessionEnding_ = true;
+    close();
 }
 
 void frmMain::Form_Resize() {

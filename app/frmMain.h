@@ -48,6 +48,9 @@ public:
     // Start-up, shutdown, size and appearances.
     bool Form_Load();
     void Form_QueryUnload();
+    // Closes the window because the desktop session ends: the settings are
+    // kept, but no page is opened for a learner who is leaving.
+    void CloseForSessionEnd();
     void Form_Resize();
     void Exam(bool bExam);
 
@@ -184,4 +187,5 @@ private:
     bool loaded_ = false;
     bool shown_ = false;
     bool toldWriteFailed_ = false;
+    bool sessionEnding_ = false;
 };

@@ -19,7 +19,7 @@ void onStopSignal(int) {
 
 // A session that ends (logging out, shutting down) asks the program to stop:
 // it closes its window as the learner would, so the settings are kept.
-void closeOnStopSignals(QWidget* window) {
+void closeOnStopSignals(frmMain* window) {
     if (pipe(stopPipe) != 0)
         return;
     struct sigaction action {};
@@ -32,7 +32,7 @@ void closeOnStopSignals(QWidget* window) {
     QObject::connect(notifier, &QSocketNotifier::activated, window, [window] {
         char byte;
         [[maybe_unused]] const ssize_t n = read(stopPipe[0], &byte, 1);
-        window->close();
+        window->CloseForSessionEnd();
     });
 }
 

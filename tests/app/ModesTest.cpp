@@ -309,6 +309,14 @@ TEST_F(Modes, TheSiblingPageOpensOnTheSecondTickAndOnClosing) {
     EXPECT_EQ(opened, QStringList{"more.html"});
 }
 
+TEST_F(Modes, ASessionThatEndsKeepsTheSettingsButOpensNoPage) {
+    show();
+    w->qs.lastSeq = 12;
+    w->CloseForSessionEnd();
+    EXPECT_TRUE(opened.isEmpty());
+    EXPECT_EQ(Mod::GetParam("上次顺序练习最后一题", "1"), "12");
+}
+
 TEST_F(Modes, BeforeTheWindowShowsNoModeStartsThePopUpTimer) {
     w->cmdK_Click(1);
     EXPECT_FALSE(w->tmrAd.isActive());
