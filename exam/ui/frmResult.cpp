@@ -64,7 +64,9 @@ void frmResult::fillScores() {
     }
     dg->clearContents();
     dg->setRowCount(qMax(1, int(scores.size())));
-    const QLocale locale;
+    // Chinese dates, as every text of the windows is, whatever the system's
+    // own language.
+    const QLocale locale(QLocale::Chinese, QLocale::China);
     for (int i = 0; i < scores.size(); ++i) {
         const ExamRecords::Score& s = scores[i];
         const QString when = locale.toString(s.recordtime.date(), QLocale::ShortFormat) + u' ' +
