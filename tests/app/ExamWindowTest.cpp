@@ -211,6 +211,10 @@ TEST_F(ExamWindow, TheResultListsTheFiveMostRecentScoresBestFirstAndCanEmptyThem
     EXPECT_EQ(r->dg->horizontalHeaderItem(2)->text(), "考试时间");
     EXPECT_EQ(r->dg->item(0, 0)->text(), "1");
     EXPECT_TRUE(r->dg->item(4, 2)->text().contains(now.toString("HH:mm")));
+    // In Chinese whatever the system's language: year, month, day.
+    EXPECT_TRUE(r->dg->item(4, 2)->text().startsWith(
+        QString("%1/%2/%3").arg(now.date().year()).arg(now.date().month()).arg(now.date().day())))
+        << r->dg->item(4, 2)->text().toStdString();
     r->cmd_Click(3);
     EXPECT_EQ(records(), 0);
 }
