@@ -11,7 +11,10 @@ namespace {
 std::vector<int> CornerInsets(int ellipse) {
     switch (ellipse) {
     case 3:
+    case 4:
         return {1};
+    case 18:
+        return {6, 4, 3, 2, 1, 1};
     default:
         return {};
     }
@@ -23,6 +26,10 @@ QRegion Of(int style, int width, int height) {
     int ellipse = 0;
     if (style == 2 || style == 4 || style == 6 || style == 8)
         ellipse = 3;
+    else if (style == 3 || style == 10)
+        ellipse = 4;
+    else if (style == 14)
+        ellipse = 18;
     const std::vector<int> insets = CornerInsets(ellipse);
     if (insets.empty() || width <= 0 || height <= 0)
         return QRegion(0, 0, width, height);

@@ -2,6 +2,7 @@
 #include "PainterKit.h"
 #include "Rounding.h"
 #include "StylePainters.h"
+#include "TemplateData.h"
 
 namespace StylePainters {
 
@@ -201,6 +202,53 @@ void PaintOrangeHover(DrawSurface& s, const ButtonFace& f) {
     }
     if (f.state != 0)
         s.DrawFrame(0, 0, W, H, kNavy);
+}
+
+namespace {
+
+void DrawTemplate(DrawSurface& s, const TemplateData::Template& t) {
+    const int W = s.Width(), H = s.Height();
+    Fill(s, 4, 4, W - 4, H - 4, t.fill);
+    const int bottom = H - (t.bottomRows - 1);
+    auto patch = [&](const TemplateData::Patch& p, int x0, int y0) {
+        for (std::size_t i = 0; i < p.count; ++i)
+            s.SetPixel(x0 + p.pixels[i].column, y0 + p.pixels[i].row, p.pixels[i].colour);
+    };
+    patch(t.topLeft, 0, 0);
+    patch(t.bottomLeft, 0, bottom);
+    patch(t.topRight, W - 17, 0);
+    patch(t.bottomRight, W - 17, bottom);
+    // The lines come after the patches and win where they overlap them.
+    for (int x = 0; x <= 17; ++x)
+        s.DrawLine(x, 11, x, H - 10, t.left[x]);
+    for (int i = 0; i < 17; ++i)
+        s.DrawLine(W - 17 + i, 11, W - 17 + i, H - 10, t.right[i]);
+    for (int y = 0; y <= 11; ++y)
+        s.DrawLine(17, y, W - 17, y, t.top[y]);
+    for (int i = 0; i <= 11; ++i)
+        s.DrawLine(17, H - 11 + i, W - 17, H - 11 + i, t.bottom[i]);
+}
+
+} // namespace
+
+void PaintTemplate(DrawSurface& s, const ButtonFace& f) {
+    int state = f.checked ? 2 : f.state;
+    if (f.parentActive && (f.displayAsDefault || f.hasFocus))
+        state = state == 2 ? 2 : 1;
+    s.setBackgroundColor(f.ambientBack);
+    switch (state) {
+    case 0:
+        DrawTemplate(s, TemplateData::kNormal);
+        break;
+    case 1:
+        DrawTemplate(s, TemplateData::kHot);
+        break;
+    case 2:
+        DrawTemplate(s, TemplateData::kDown);
+        break;
+    default:
+        break;
+    }
 }
 
 void PaintSideShade(DrawSurface& s, const ButtonFace& f) {

@@ -48,6 +48,9 @@ std::optional<std::uint32_t> Paint(DrawSurface& surface, const ButtonFace& face)
     case 13:
         PaintOrangeHover(surface, face);
         break;
+    case 14:
+        PaintTemplate(surface, face);
+        break;
     case 15:
         PaintSideShade(surface, face);
         break;

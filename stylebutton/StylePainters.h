@@ -41,6 +41,10 @@ void PaintGlossStrip(DrawSurface& surface, const ButtonFace& face);
 void PaintOrangeHover(DrawSurface& surface, const ButtonFace& face);
 void PaintSideShade(DrawSurface& surface, const ButtonFace& face);
 
+// Style 14, Template: one of three fixed pixel templates of a glossy pill,
+// grey, light blue (hot, focused or default) and darker blue (down).
+void PaintTemplate(DrawSurface& surface, const ButtonFace& face);
+
 // Sets the four pixels one in from each corner, which soften the corners of
 // a rounded shape.
 void DrawCornerDots(DrawSurface& surface, unsigned colour);
