@@ -58,6 +58,7 @@ StyleButton::StyleButton(QWidget* parent, const ButtonAmbient& ambient, Origin o
     : QWidget(parent), ambient_(ambient) {
     StyleButtonAccessible::install();
     setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true); // the pointer's moves keep the hot look current
     // Every pixel comes from the surface; Qt need not clear behind it.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);

@@ -164,6 +164,25 @@ void StyleButton::mousePressEvent(QMouseEvent* event) {
     emit MouseDown(lastButton_, lastShift_, lastX_, lastY_);
 }
 
+void StyleButton::mouseMoveEvent(QMouseEvent* event) {
+    const QPointF pos = event->position();
+    // A drag that has left the button is no longer inside it.
+    if (!rect().contains(pos.toPoint()) && mouseInside_) {
+        mouseInside_ = false;
+        emit MouseLeave();
+    }
+    if (mouseInside_) {
+        if (mouseDownFlag_)
+            buttonState_ = Down;
+        else if (!spaceDownFlag_)
+            buttonState_ = Hot;
+        Redraw();
+    }
+    // Qt's left, right and middle buttons have the bits 1, 2 and 4 too.
+    emit MouseMove(short(int(event->buttons()) & 7), ShiftBits(event->modifiers()), float(pos.x()),
+                   float(pos.y()));
+}
+
 void StyleButton::mouseReleaseEvent(QMouseEvent* event) {
     const QPointF pos = event->position();
     const short button = ButtonBits(event->button());
@@ -208,6 +227,13 @@ void StyleButton::keyPressEvent(QKeyEvent* event) {
                 Redraw();
             }
         }
+        // The mouse stays with the button until the space is released.
+        if (QWidget::mouseGrabber() != this)
+            grabMouse();
+    } else if (key == Qt::Key_Left || key == Qt::Key_Up) {
+        focusPreviousChild();
+    } else if (key == Qt::Key_Right || key == Qt::Key_Down) {
+        focusNextChild();
     } else {
         QWidget::keyPressEvent(event);
     }
@@ -219,11 +245,15 @@ void StyleButton::keyReleaseEvent(QKeyEvent* event) {
         QWidget::keyReleaseEvent(event);
         return;
     }
+    if (QWidget::mouseGrabber() == this)
+        releaseMouse();
     if (!spaceDownFlag_)
         return; // the space went down on another control
-    buttonState_ = Normal;
+    const bool click = !(mouseInside_ && mouseDownFlag_);
+    buttonState_ = !mouseInside_ ? Normal : mouseDownFlag_ ? Down : Hot;
     Redraw();
-    emit Click();
+    if (click)
+        emit Click();
     emit KeyUp(32, ShiftBits(event->modifiers()));
     spaceDownFlag_ = false;
     mouseDownFlag_ = false;

@@ -168,3 +168,60 @@ TEST(ButtonInput, TheWindowsActivationSetsParentActiveAndALostOneClearsThePress)
         EXPECT_EQ(s.button->ButtonState(), StyleButton::Normal);
     }
 }
+
+TEST(ButtonInput, ADoubleClickRaisesItsEventsInOrder) {
+    Shown s;
+    QObject::connect(s.button, &StyleButton::DblClick, [&] { s.events << "DblClick"; });
+    // As a platform reports it: press, release, then the second press as a
+    // double click, and its release.
+    QTest::mouseClick(s.button, Qt::LeftButton, {}, QPoint(20, 10));
+    const QPointF at(20, 10);
+    QMouseEvent dbl(QEvent::MouseButtonDblClick, at, s.button->mapToGlobal(at), Qt::LeftButton,
+                    Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(s.button, &dbl);
+    QTest::mouseRelease(s.button, Qt::LeftButton, {}, QPoint(20, 10));
+    EXPECT_EQ(s.events,
+              (QStringList{"Down1", "Click", "Up1", "Down1", "DblClick", "Click", "Up1"}));
+}
+
+TEST(ButtonInput, SpaceHoldsTheMouseUntilReleasedAndArrowsMoveTheFocus) {
+    Shown s;
+    auto* second = new StyleButton(&s.window);
+    second->setGeometry(100, 10, 75, 25);
+    second->show();
+    Activate(&s.window);
+    s.button->setFocus();
+    QTest::keyPress(s.button, Qt::Key_Space);
+    EXPECT_EQ(QWidget::mouseGrabber(), s.button);
+    EXPECT_EQ(s.button->ButtonState(), StyleButton::Down);
+    QTest::keyRelease(s.button, Qt::Key_Space);
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+    EXPECT_EQ(s.events, QStringList{"Click"});
+    EXPECT_EQ(s.button->ButtonState(), StyleButton::Normal); // the pointer is elsewhere
+
+    QTest::keyClick(s.button, Qt::Key_Space, Qt::AltModifier); // Alt+space is the window's
+    EXPECT_EQ(s.events, QStringList{"Click"});
+
+    QTest::keyClick(s.button, Qt::Key_Right);
+    EXPECT_TRUE(second->hasFocus());
+    QTest::keyClick(second, Qt::Key_Up);
+    EXPECT_TRUE(s.button->hasFocus());
+}
+
+TEST(ButtonInput, MovesOverAPressedButtonKeepItDownAndADragOutsideLeavesIt) {
+    Shown s;
+    QObject::connect(s.button, &StyleButton::MouseLeave, [&] { s.events << "Leave"; });
+    const QPointF inside(20, 10);
+    QEnterEvent enter(inside, s.button->mapTo(&s.window, inside), s.button->mapToGlobal(inside));
+    QCoreApplication::sendEvent(s.button, &enter);
+    QTest::mousePress(s.button, Qt::LeftButton, {}, QPoint(20, 10));
+    QTest::mouseMove(s.button, QPoint(30, 12));
+    EXPECT_EQ(s.button->ButtonState(), StyleButton::Down);
+    QMouseEvent away(QEvent::MouseMove, QPointF(300, 12), s.button->mapToGlobal(QPointF(300, 12)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(s.button, &away);
+    EXPECT_FALSE(s.button->MouseInside());
+    EXPECT_TRUE(s.events.contains("Leave"));
+    QTest::mouseRelease(s.button, Qt::LeftButton, {}, QPoint(300, 12));
+    EXPECT_FALSE(s.events.contains("Click")); // released outside
+}
