@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WindowHooks.h"
+
 #include "ButtonAmbient.h"
 #include "ButtonFace.h"
 #include "DrawSurface.h"
@@ -179,6 +181,8 @@ protected:
     void moveEvent(QMoveEvent* event) override;
     void changeEvent(QEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
+    void HookParentWindow();
+    void ParentActivationChanged();
     void leaveEvent(QEvent* event) override;
     bool event(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -254,6 +258,7 @@ private:
     PixelRect captionRect_;
 
     DrawSurface surface_;
+    std::unique_ptr<WindowHooks> hooks_; // the parent window's activation
     // Set by Redraw; the face is drawn when it is next painted or read, so a
     // run of property changes (loading a form sets dozens) draws it once.
     bool drawPending_ = false;

@@ -93,16 +93,9 @@ void StyleButton::leaveEvent(QEvent* event) {
 
 void StyleButton::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange) {
-        // The button's own window became active or inactive.
-        parentActive_ = isActiveWindow();
-        if (!parentActive_) {
-            mouseDownFlag_ = false;
-            spaceDownFlag_ = false;
-            hasFocus_ = false;
-        }
-        buttonState_ = Normal;
-        Redraw();
+    if (event->type() == QEvent::ActivationChange && isWindow()) {
+        // A button that is a window of its own is told directly.
+        ParentActivationChanged();
     } else if (event->type() == QEvent::EnabledChange) {
         // QWidget::setEnabled called directly still sets Enabled; a parent
         // being disabled does not.
@@ -134,12 +127,35 @@ void StyleButton::PerformClick() {
     emit Click();
 }
 
-bool StyleButton::event(QEvent* event) {
-    // The window holding the button hands its activation down to it.
-    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::WindowDeactivate) {
-        QEvent change(QEvent::ActivationChange);
-        changeEvent(&change);
+void StyleButton::HookParentWindow() {
+    // Once placed in its window while the program runs, the button watches
+    // that window's activation, which is reported after the window handled it.
+    QWidget* form = window();
+    if (hooks_ || !ambient_.userMode || form == this)
+        return;
+    hooks_ = std::make_unique<WindowHooks>([this](QObject*, int message) {
+        if (message == QEvent::ActivationChange)
+            ParentActivationChanged();
+    });
+    hooks_->HookWindow(form);
+    hooks_->AddHookMessage(form, QEvent::ActivationChange, WindowHooks::kAfter);
+    parentActive_ = form->isActiveWindow();
+}
+
+void StyleButton::ParentActivationChanged() {
+    parentActive_ = window()->isActiveWindow();
+    if (!parentActive_) {
+        mouseDownFlag_ = false;
+        spaceDownFlag_ = false;
+        hasFocus_ = false;
     }
+    buttonState_ = Normal;
+    Redraw();
+}
+
+bool StyleButton::event(QEvent* event) {
+    if (event->type() == QEvent::Show)
+        HookParentWindow();
     if (event->type() == QEvent::Shortcut &&
         static_cast<QShortcutEvent*>(event)->shortcutId() == shortcutId_) {
         PerformClick();
