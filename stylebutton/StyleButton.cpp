@@ -2,7 +2,6 @@
 
 #include "ButtonShape.h"
 #include "StyleButtonAccessible.h"
-#include <QEnterEvent>
 
 #include "AccessKey.h"
 #include "CaptionLayout.h"
@@ -174,7 +173,7 @@ void StyleButton::setUseMaskColor(bool use) {
 void StyleButton::setCheckBoxMode(bool on) {
     checkBoxMode_ = on;
     if (!on)
-        buttonState_ = Normal; // Value keeps what it was
+        input_.setButtonState(Normal); // Value keeps what it was
     Redraw();
     Notify("Value");
     Notify("CheckBoxMode");
@@ -183,13 +182,13 @@ void StyleButton::setCheckBoxMode(bool on) {
 void StyleButton::setValue(bool value) {
     if (!checkBoxMode_) {
         // Only a toggle has a checked state.
-        buttonState_ = Normal;
+        input_.setButtonState(Normal);
         Redraw();
         return;
     }
     value_ = value;
     if (!value)
-        buttonState_ = Normal;
+        input_.setButtonState(Normal);
     Redraw();
     Notify("Value");
 }
@@ -470,7 +469,7 @@ void StyleButton::Redraw() {
     // A checked toggle is drawn, and stays, down, except in the styles that
     // draw their own checked look.
     if (IsChecked() && buttonStyle_ != 0 && buttonStyle_ != 3 && buttonStyle_ != 9)
-        buttonState_ = Down;
+        input_.setButtonState(Down);
     drawPending_ = true;
     update();
 }
@@ -504,13 +503,13 @@ ButtonFace StyleButton::Face() const {
     f.height = std::max(height(), 0);
     f.background = surface_.BackgroundColor();
     f.backColor = backColor_;
-    f.hasFocus = hasFocus_;
-    f.parentActive = parentActive_;
+    f.hasFocus = input_.HasFocus();
+    f.parentActive = input_.ParentActive();
     f.displayAsDefault = displayAsDefault_;
     f.showFocusRect = showFocusRect_;
     f.runMode = ambient_.userMode;
-    f.mouseInside = mouseInside_;
-    f.mouseDownFlag = mouseDownFlag_;
+    f.mouseInside = input_.MouseInside();
+    f.mouseDownFlag = input_.MouseDownFlag();
     f.ambientBack = ambient_.backColor;
     f.lastCaptionRect = captionRect_;
     f.font = surface_.FontKey();
@@ -522,7 +521,7 @@ ButtonFace StyleButton::Face() const {
     f.pictureAlign = pictureAlign_;
     f.captionAlign = captionAlign_;
     f.style = buttonStyle_;
-    f.state = buttonState_;
+    f.state = input_.ButtonState();
     f.enabled = enabled_;
     f.checked = IsChecked();
     f.useMaskColor = useMaskColor_;

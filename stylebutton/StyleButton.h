@@ -4,6 +4,7 @@
 
 #include "ButtonAmbient.h"
 #include "ButtonFace.h"
+#include "ButtonInput.h"
 #include "DrawSurface.h"
 #include "PixelRect.h"
 #include "PropertyBag.h"
@@ -11,6 +12,7 @@
 #include "StylePicture.h"
 
 #include <QFont>
+#include <QPointF>
 #include <QRegion>
 #include <QString>
 #include <QWidget>
@@ -24,10 +26,10 @@ class QMessageBox;
 // caption; the paint event only copies that surface to the screen. Windows
 // react to its Click signal. Its properties are saved to and restored from a
 // PropertyBag, so a window's stored layout brings back every button.
-class StyleButton : public QWidget {
+class StyleButton : public QWidget, private ButtonInputHost {
     Q_OBJECT
 public:
-    enum State { Normal = 0, Hot = 1, Down = 2 };
+    enum State { Normal = ButtonInput::Normal, Hot = ButtonInput::Hot, Down = ButtonInput::Down };
 
     // A new button gets its first state from InitProperties; one about to be
     // loaded from a stored layout skips it, since ReadProperties then sets
@@ -63,7 +65,7 @@ public:
     void setMaskColor(std::uint32_t colour);
     bool UseMaskColor() const { return useMaskColor_; }
     void setUseMaskColor(bool use);
-    bool CheckBoxMode() const { return checkBoxMode_; }
+    bool CheckBoxMode() const override { return checkBoxMode_; }
     void setCheckBoxMode(bool on);
     bool Value() const { return value_; }
     void setValue(bool value);
@@ -71,7 +73,7 @@ public:
     void setShowFocusRect(bool show);
     bool HandPointer() const { return handPointer_; }
     void setHandPointer(bool hand);
-    bool Enabled() const { return enabled_; }
+    bool Enabled() const override { return enabled_; }
     void setEnabled(bool enabled);
     // The observed font object; none until one is assigned or loaded.
     FontPtr Font() const { return font_; }
@@ -109,7 +111,7 @@ public:
     void setGeometryTwips(int left, int top, int width, int height);
 
     // Drawing.
-    void Redraw();
+    void Redraw() override;
     // What a click does, for a screen reader's press: toggles a check box
     // button and raises Click; nothing when disabled.
     void PerformClick();
@@ -136,20 +138,20 @@ public:
         EnsureDrawn();
         return pictureHeight_;
     }
-    int ControlWidth() const { return controlWidth_; }
-    int ControlHeight() const { return controlHeight_; }
+    int ControlWidth() const override { return controlWidth_; }
+    int ControlHeight() const override { return controlHeight_; }
     const QRegion& RegionHandle() const { return regionHandle_; }
 
     // Run-time state.
-    int ButtonState() const { return buttonState_; }
+    int ButtonState() const { return input_.ButtonState(); }
     // Sets the visual state without redrawing (the input handling redraws).
-    void setButtonState(int state) { buttonState_ = state; }
-    bool HasFocus() const { return hasFocus_; }
-    bool ParentActive() const { return parentActive_; }
+    void setButtonState(int state) { input_.setButtonState(state); }
+    bool HasFocus() const { return input_.HasFocus(); }
+    bool ParentActive() const { return input_.ParentActive(); }
     bool DisplayAsDefault() const { return displayAsDefault_; }
-    bool MouseInside() const { return mouseInside_; }
-    bool MouseDownFlag() const { return mouseDownFlag_; }
-    bool SpaceDownFlag() const { return spaceDownFlag_; }
+    bool MouseInside() const { return input_.MouseInside(); }
+    bool MouseDownFlag() const { return input_.MouseDownFlag(); }
+    bool SpaceDownFlag() const { return input_.SpaceDownFlag(); }
     bool IsNT() const { return isNT_; }
     // The window holding the button, as of its last loading.
     QWidget* ParentHwnd() const { return parentHwnd_; }
@@ -180,9 +182,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void changeEvent(QEvent* event) override;
-    void enterEvent(QEnterEvent* event) override;
-    void HookParentWindow();
-    void ParentActivationChanged();
     void leaveEvent(QEvent* event) override;
     bool event(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -195,6 +194,16 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    // What the input rules ask of the button.
+    void Raise(const ButtonEvent& event) override;
+    void CaptureMouse() override;
+    void MoveFocus(bool forward) override;
+    void ProcessPendingEvents() override;
+    bool ToggleValue() override;
+    void HookParentWindow();
+    void ParentActivationChanged();
+    bool IsOverOwnWindow(QPointF pos) const;
+
     void Initialize();
     void ObserveFont(FontPtr font);
     void SetHostEnabled(bool enabled);
@@ -234,22 +243,13 @@ private:
     FontDesc mirroredFont_;
 
     // Run time.
-    int buttonState_ = Normal;
-    bool mouseInside_ = false;
-    bool mouseDownFlag_ = false;
-    bool spaceDownFlag_ = false;
-    bool hasFocus_ = false;
-    bool parentActive_ = false;
+    ButtonInput input_{*this};
     bool displayAsDefault_ = false;
     bool isNT_ = false;
     bool handCursorLoaded_ = false;
     QWidget* parentHwnd_ = nullptr;
     int controlWidth_ = 0;
     int controlHeight_ = 0;
-    short lastButton_ = 0;
-    short lastShift_ = 0;
-    float lastX_ = 0;
-    float lastY_ = 0;
     QRegion regionHandle_;
 
     // Layout.

@@ -1,11 +1,11 @@
-// The button's input: the pointer, its buttons, keys, focus and the
-// activation of its window, turned into its state and its events.
+// Qt's input events handed to the button's input rules, and what the rules
+// ask of the button done with Qt.
 #include "StyleButton.h"
 
 #include "FontFaces.h"
 #include "StyleFont.h"
 
-#include <QEnterEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QShortcutEvent>
@@ -69,26 +69,67 @@ short KeyCodeOf(int key) {
 
 } // namespace
 
-void StyleButton::enterEvent(QEnterEvent* event) {
-    QWidget::enterEvent(event);
-    if (mouseInside_)
-        return;
-    mouseInside_ = true;
-    if (!spaceDownFlag_)
-        buttonState_ = mouseDownFlag_ ? Down : Hot;
-    Redraw();
-    emit MouseEnter();
+void StyleButton::Raise(const ButtonEvent& e) {
+    switch (e.kind) {
+    case ButtonEvent::Click:
+        emit Click();
+        break;
+    case ButtonEvent::DblClick:
+        emit DblClick();
+        break;
+    case ButtonEvent::MouseEnter:
+        emit MouseEnter();
+        break;
+    case ButtonEvent::MouseLeave:
+        emit MouseLeave();
+        break;
+    case ButtonEvent::MouseMove:
+        emit MouseMove(e.button, e.shift, e.x, e.y);
+        break;
+    case ButtonEvent::MouseDown:
+        emit MouseDown(e.button, e.shift, e.x, e.y);
+        break;
+    case ButtonEvent::MouseUp:
+        emit MouseUp(e.button, e.shift, e.x, e.y);
+        break;
+    case ButtonEvent::KeyDown:
+        emit KeyDown(e.keyCode, e.shift);
+        break;
+    case ButtonEvent::KeyUp:
+        emit KeyUp(e.keyCode, e.shift);
+        break;
+    }
+}
+
+void StyleButton::CaptureMouse() {
+    if (QWidget::mouseGrabber() != this)
+        grabMouse();
+}
+
+void StyleButton::MoveFocus(bool forward) {
+    if (forward)
+        focusNextChild();
+    else
+        focusPreviousChild();
+}
+
+void StyleButton::ProcessPendingEvents() {
+    // Not the user's input: a click must not start another one under it.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+bool StyleButton::ToggleValue() {
+    value_ = !value_;
+    return value_;
+}
+
+void StyleButton::PerformClick() {
+    input_.AccessKeyPress(0);
 }
 
 void StyleButton::leaveEvent(QEvent* event) {
     QWidget::leaveEvent(event);
-    mouseInside_ = false;
-    if (spaceDownFlag_)
-        return;
-    if (enabled_)
-        buttonState_ = Normal;
-    Redraw();
-    emit MouseLeave();
+    input_.PointerLeft();
 }
 
 void StyleButton::changeEvent(QEvent* event) {
@@ -113,20 +154,6 @@ void StyleButton::changeEvent(QEvent* event) {
     }
 }
 
-void StyleButton::PerformClick() {
-    if (!enabled_)
-        return;
-    spaceDownFlag_ = false;
-    mouseDownFlag_ = false;
-    if (checkBoxMode_) {
-        value_ = !value_;
-        if (!value_)
-            buttonState_ = Normal;
-        Redraw();
-    }
-    emit Click();
-}
-
 void StyleButton::HookParentWindow() {
     // Once placed in its window while the program runs, the button watches
     // that window's activation, which is reported after the window handled it.
@@ -139,18 +166,11 @@ void StyleButton::HookParentWindow() {
     });
     hooks_->HookWindow(form);
     hooks_->AddHookMessage(form, QEvent::ActivationChange, WindowHooks::kAfter);
-    parentActive_ = form->isActiveWindow();
+    input_.setParentActive(form->isActiveWindow());
 }
 
 void StyleButton::ParentActivationChanged() {
-    parentActive_ = window()->isActiveWindow();
-    if (!parentActive_) {
-        mouseDownFlag_ = false;
-        spaceDownFlag_ = false;
-        hasFocus_ = false;
-    }
-    buttonState_ = Normal;
-    Redraw();
+    input_.WindowActivation(window()->isActiveWindow());
 }
 
 bool StyleButton::event(QEvent* event) {
@@ -158,139 +178,83 @@ bool StyleButton::event(QEvent* event) {
         HookParentWindow();
     if (event->type() == QEvent::Shortcut &&
         static_cast<QShortcutEvent*>(event)->shortcutId() == shortcutId_) {
-        PerformClick();
+        input_.AccessKeyPress(short(accessKeys_.isEmpty() ? 0 : accessKeys_.at(0).unicode()));
         return true;
     }
     return QWidget::event(event);
 }
 
-void StyleButton::mousePressEvent(QMouseEvent* event) {
-    const QPointF pos = event->position();
-    lastButton_ = ButtonBits(event->button());
-    lastShift_ = ShiftBits(event->modifiers());
-    lastX_ = float(pos.x());
-    lastY_ = float(pos.y());
-    if (event->button() != Qt::LeftButton)
-        return;
-    hasFocus_ = true;
-    mouseDownFlag_ = true;
-    setFocus(Qt::MouseFocusReason);
-    buttonState_ = Down;
-    Redraw();
-    emit MouseDown(lastButton_, lastShift_, lastX_, lastY_);
+bool StyleButton::IsOverOwnWindow(QPointF pos) const {
+    // The corners a rounded shape cuts away belong to what lies behind.
+    const QPoint p = pos.toPoint();
+    return rect().contains(p) && (mask().isEmpty() || mask().contains(p));
 }
 
 void StyleButton::mouseMoveEvent(QMouseEvent* event) {
     const QPointF pos = event->position();
-    // A drag that has left the button is no longer inside it.
-    if (!rect().contains(pos.toPoint()) && mouseInside_) {
-        mouseInside_ = false;
-        emit MouseLeave();
-    }
-    if (mouseInside_) {
-        if (mouseDownFlag_)
-            buttonState_ = Down;
-        else if (!spaceDownFlag_)
-            buttonState_ = Hot;
-        Redraw();
-    }
     // Qt's left, right and middle buttons have the bits 1, 2 and 4 too.
-    emit MouseMove(short(int(event->buttons()) & 7), ShiftBits(event->modifiers()), float(pos.x()),
-                   float(pos.y()));
+    input_.MouseMove(short(int(event->buttons()) & 7), ShiftBits(event->modifiers()),
+                     float(pos.x()), float(pos.y()), IsOverOwnWindow(pos));
+    // Every move that reaches the button, once handled, tells it the pointer
+    // is with it; this is how it learns that the pointer came.
+    input_.PointerMoved();
+}
+
+void StyleButton::mousePressEvent(QMouseEvent* event) {
+    const QPointF pos = event->position();
+    // A press on the button means the pointer is over it, whether or not a
+    // move told it so first.
+    input_.PointerMoved();
+    if (event->button() == Qt::LeftButton)
+        setFocus(Qt::MouseFocusReason);
+    input_.MouseDown(ButtonBits(event->button()), ShiftBits(event->modifiers()), float(pos.x()),
+                     float(pos.y()));
 }
 
 void StyleButton::mouseReleaseEvent(QMouseEvent* event) {
     const QPointF pos = event->position();
-    const short button = ButtonBits(event->button());
     const short shift = ShiftBits(event->modifiers());
-    if (event->button() == Qt::LeftButton && mouseDownFlag_) {
-        mouseDownFlag_ = false;
-        // Column 0 and row 0 do not count as inside.
-        const bool inside =
-            pos.x() > 0 && pos.y() > 0 && pos.x() < controlWidth_ && pos.y() < controlHeight_;
-        buttonState_ = mouseInside_ ? Hot : Normal;
-        if (inside && checkBoxMode_)
-            value_ = !value_;
-        Redraw();
-        if (inside)
-            emit Click();
+    input_.MouseUp(ButtonBits(event->button()), shift, float(pos.x()), float(pos.y()));
+    // Letting the mouse go is followed by a move to where the pointer is, as
+    // on other systems, so a button released under the pointer shows hot at
+    // once instead of staying drawn down until the pointer moves.
+    if (!event->buttons() && IsOverOwnWindow(pos)) {
+        input_.MouseMove(0, shift, float(pos.x()), float(pos.y()), true);
+        input_.PointerMoved();
     }
-    emit MouseUp(button, shift, float(pos.x()), float(pos.y()));
 }
 
-void StyleButton::mouseDoubleClickEvent(QMouseEvent* event) {
-    // The second press of a double click presses the button again, so its
-    // release clicks again.
-    mousePressEvent(event);
-    if (event->button() == Qt::LeftButton)
-        emit DblClick();
+void StyleButton::mouseDoubleClickEvent(QMouseEvent*) {
+    input_.PointerMoved();
+    input_.DblClick();
 }
 
 void StyleButton::keyPressEvent(QKeyEvent* event) {
-    const short shift = ShiftBits(event->modifiers());
     const int key = event->key();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        emit Click();
-    } else if (key == Qt::Key_Space) {
-        if (shift == 4)
-            return;
-        if (!event->isAutoRepeat() && !mouseDownFlag_) {
-            spaceDownFlag_ = true;
-            if (checkBoxMode_) {
-                value_ = !value_;
-            } else if (buttonState_ != Down) {
-                buttonState_ = Down;
-                Redraw();
-            }
-        }
-        // The mouse stays with the button until the space is released.
-        if (QWidget::mouseGrabber() != this)
-            grabMouse();
-    } else if (key == Qt::Key_Left || key == Qt::Key_Up) {
-        focusPreviousChild();
-    } else if (key == Qt::Key_Right || key == Qt::Key_Down) {
-        focusNextChild();
-    } else {
-        QWidget::keyPressEvent(event);
-    }
-    emit KeyDown(KeyCodeOf(key), shift);
+    const bool own = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space ||
+                     (key >= Qt::Key_Left && key <= Qt::Key_Down);
+    if (!own)
+        QWidget::keyPressEvent(event); // the window may want it
+    input_.KeyDown(KeyCodeOf(key), ShiftBits(event->modifiers()), event->isAutoRepeat());
 }
 
 void StyleButton::keyReleaseEvent(QKeyEvent* event) {
-    if (event->key() != Qt::Key_Space || event->isAutoRepeat()) {
+    if (event->key() != Qt::Key_Space) {
         QWidget::keyReleaseEvent(event);
         return;
     }
-    if (QWidget::mouseGrabber() == this)
+    // The mouse held for the space is given back.
+    if (!event->isAutoRepeat() && QWidget::mouseGrabber() == this)
         releaseMouse();
-    if (!spaceDownFlag_)
-        return; // the space went down on another control
-    const bool click = !(mouseInside_ && mouseDownFlag_);
-    buttonState_ = !mouseInside_ ? Normal : mouseDownFlag_ ? Down : Hot;
-    Redraw();
-    if (click)
-        emit Click();
-    emit KeyUp(32, ShiftBits(event->modifiers()));
-    spaceDownFlag_ = false;
-    mouseDownFlag_ = false;
+    input_.KeyUp(32, ShiftBits(event->modifiers()), event->isAutoRepeat());
 }
 
 void StyleButton::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
-    hasFocus_ = true;
-    if (mouseInside_)
-        buttonState_ = Hot;
-    else if (!mouseDownFlag_)
-        buttonState_ = Normal;
-    // The focus cues are drawn at once.
-    Redraw();
+    input_.GotFocus();
 }
 
 void StyleButton::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
-    hasFocus_ = false;
-    mouseDownFlag_ = false;
-    spaceDownFlag_ = false;
-    buttonState_ = parentActive_ && mouseInside_ ? Hot : Normal;
-    Redraw();
+    input_.LostFocus();
 }

@@ -392,8 +392,9 @@ TEST(Primitives, AnyCoordinatesAndSizesStayInsideTheirBlockAndTheSurface) {
         }
         for (int py = 0; py < s.Height(); ++py)
             for (int px = 0; px < s.Width(); ++px)
-                if (px < left || px >= right || py < top || py >= bottom)
+                if (px < left || px >= right || py < top || py >= bottom) {
                     ASSERT_EQ(s.Pixel(px, py), kBack)
                         << "round " << round << " at " << px << "," << py;
+                }
     }
 }
