@@ -173,13 +173,19 @@ TEST(StyleButtonWrites, ValueInCheckBoxMode) {
     EXPECT_EQ(b.ButtonState(), StyleButton::Normal);
 }
 
-TEST(StyleButtonWrites, CheckedStandardToggleIsNotForcedDown) {
-    for (int style : {0, 3, 9}) {
+TEST(StyleButtonWrites, CheckedTogglesStayDownExceptInTheStylesWithTheirOwnCheckedLook) {
+    for (int style = 0; style <= 16; ++style) {
         StyleButton b;
         b.setButtonStyle(style);
         b.setCheckBoxMode(true);
         b.setValue(true);
-        EXPECT_EQ(b.ButtonState(), StyleButton::Normal) << style;
+        (void)b.Surface(); // drawn
+        const bool ownLook = style == 0 || style == 3 || style == 9;
+        EXPECT_EQ(b.ButtonState(), ownLook ? StyleButton::Normal : StyleButton::Down) << style;
+        // The pointer coming and going does not lift it.
+        b.setButtonState(StyleButton::Hot);
+        b.Redraw();
+        EXPECT_EQ(b.ButtonState(), ownLook ? StyleButton::Hot : StyleButton::Down) << style;
     }
 }
 
