@@ -74,6 +74,32 @@ void DrawSurface::DrawLine(int x1, int y1, int x2, int y2, std::uint32_t colour)
     const QRgb pixel = ToQRgb(colour);
     const int w = image_.width();
     const int h = image_.height();
+    // Most lines of the looks run along a row or a column: a clipped run of
+    // pixels from the start point to the one before the end point.
+    if (dy == 0 && dx > 0) {
+        if (y1 < 0 || y1 >= h)
+            return;
+        const int first = std::max(sx > 0 ? x1 : x2 + 1, 0);
+        const int last = std::min(sx > 0 ? x2 - 1 : x1, w - 1);
+        if (first <= last) {
+            QRgb* row = Row(y1);
+            std::fill(row + first, row + last + 1, pixel);
+        }
+        return;
+    }
+    if (dx == 0 && dy > 0) {
+        if (x1 < 0 || x1 >= w)
+            return;
+        const int first = std::max(sy > 0 ? y1 : y2 + 1, 0);
+        const int last = std::min(sy > 0 ? y2 - 1 : y1, h - 1);
+        if (first > last)
+            return;
+        QRgb* at = Row(first) + x1;
+        const qsizetype stride = image_.bytesPerLine() / qsizetype(sizeof(QRgb));
+        for (int y = first; y <= last; ++y, at += stride)
+            *at = pixel;
+        return;
+    }
     auto plot = [&](int x, int y) {
         if (x >= 0 && y >= 0 && x < w && y < h)
             Row(y)[x] = pixel;

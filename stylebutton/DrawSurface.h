@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
+#include <cstddef>
 #include <cstdint>
 
 // The button's own drawing surface: an image the painters write pixel by
@@ -40,6 +41,9 @@ public:
 
     std::uint32_t Pixel(int x, int y) const;
     void SetPixel(int x, int y, std::uint32_t colour);
+    // Sets each pixel p at (x0 + p.column, y0 + p.row) to p.colour, as many
+    // SetPixel calls would, in one access to the image for all of them.
+    template <class Entry> void SetPixels(int x0, int y0, const Entry* pixels, std::size_t count);
 
     // Start point drawn, end point not; sloped lines step like Bresenham's,
     // a tie going to the side of the start point.
@@ -88,3 +92,22 @@ private:
     QFontMetrics metrics_;
     mutable QString fontKey_; // made when first asked for
 };
+
+template <class Entry>
+void DrawSurface::SetPixels(int x0, int y0, const Entry* pixels, std::size_t count) {
+    if (image_.isNull())
+        return;
+    const int w = image_.width();
+    const int h = image_.height();
+    uchar* bits = image_.bits();
+    const qsizetype stride = image_.bytesPerLine();
+    for (std::size_t i = 0; i < count; ++i) {
+        const int x = x0 + int(pixels[i].column);
+        const int y = y0 + int(pixels[i].row);
+        if (x < 0 || y < 0 || x >= w || y >= h)
+            continue;
+        const std::uint32_t c = pixels[i].colour;
+        reinterpret_cast<QRgb*>(bits + y * stride)[x] =
+            qRgb(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
+    }
+}

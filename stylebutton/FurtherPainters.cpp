@@ -211,8 +211,7 @@ void DrawTemplate(DrawSurface& s, const TemplateData::Template& t) {
     Fill(s, 4, 4, W - 4, H - 4, t.fill);
     const int bottom = H - (t.bottomRows - 1);
     auto patch = [&](const TemplateData::Patch& p, int x0, int y0) {
-        for (std::size_t i = 0; i < p.count; ++i)
-            s.SetPixel(x0 + p.pixels[i].column, y0 + p.pixels[i].row, p.pixels[i].colour);
+        s.SetPixels(x0, y0, p.pixels, p.count);
     };
     patch(t.topLeft, 0, 0);
     patch(t.bottomLeft, 0, bottom);

@@ -102,6 +102,50 @@ TEST(DrawLine, IsClippedToTheSurface) {
     ExpectCoverage(s, [](int, int y) { return y == 2; });
 }
 
+TEST(DrawLine, RowsAndColumnsEitherWayAndPartlyOffTheSurfaceCoverTheWalkedPixels) {
+    const int ends[][4] = {{-4, 3, 5, 3},  {5, 3, -4, 3}, {2, 1, 12, 1},  {12, 1, 2, 1},
+                           {3, -5, 3, 4},  {3, 4, 3, -5}, {0, 2, 0, 14},  {7, 14, 7, 2},
+                           {-3, 2, -1, 2}, {9, 2, 20, 2}, {2, -6, 2, -1}, {2, 8, 2, 12},
+                           {1, 6, 1, 7},   {1, 7, 1, 6},  {8, 0, 9, 0},   {9, 0, 8, 0}};
+    for (const auto& e : ends) {
+        DrawSurface s = TestImages::Filled(10, 8, kBack);
+        s.DrawLine(e[0], e[1], e[2], e[3], kInk);
+        const Points want = Bresenham(e[0], e[1], e[2], e[3]);
+        SCOPED_TRACE(testing::Message() << e[0] << "," << e[1] << " -> " << e[2] << "," << e[3]);
+        ExpectCoverage(s, [&](int x, int y) { return want.count({x, y}) > 0; });
+    }
+}
+
+TEST(SetPixels, SetsWhatSetPixelWouldAndNothingOffTheSurface) {
+    struct P {
+        int column, row;
+        std::uint32_t colour;
+    };
+    const P pixels[] = {{0, 0, 0x0000FF}, {3, 1, 0x00FF00}, {9, 9, 0xFF0000}, {-8, 0, 0x111111},
+                        {2, 5, 0x222222}, {5, 2, 0x333333}, {3, 1, 0x444444}};
+    DrawSurface batch = TestImages::Filled(8, 6, kBack);
+    DrawSurface single = TestImages::Filled(8, 6, kBack);
+    batch.SetPixels(2, 1, pixels, std::size(pixels));
+    for (const P& p : pixels)
+        single.SetPixel(2 + p.column, 1 + p.row, p.colour);
+    EXPECT_EQ(batch.Image(), single.Image());
+    EXPECT_EQ(batch.Pixel(5, 2), 0x444444u); // the later of two wins
+    EXPECT_EQ(batch.Pixel(2, 1), 0x0000FFu);
+    EXPECT_EQ(batch.Pixel(4, 6 - 1), kBack);
+}
+
+TEST(SetPixels, WritesOnlyItsOwnCopyOfASharedImage) {
+    struct P {
+        int column, row;
+        std::uint32_t colour;
+    } const one[] = {{1, 1, 0x0000FF}};
+    DrawSurface s = TestImages::Filled(4, 4, kBack);
+    const QImage before = s.Image();
+    s.SetPixels(0, 0, one, 1);
+    EXPECT_EQ(ColorMath::FromQRgb(before.pixel(1, 1)), kBack);
+    EXPECT_EQ(s.Pixel(1, 1), 0x0000FFu);
+}
+
 TEST(DrawFrame, CoversTheOuterColumnsAndRowsInsideItsRectangle) {
     DrawSurface s = TestImages::Filled(10, 10, kBack);
     s.DrawFrame(2, 3, 5, 4, kInk);
