@@ -10,7 +10,14 @@ ButtonFace::Layout ButtonFace::DrawInto(DrawSurface& surface) const {
     surface.Resize(width, height);
     surface.Clear();
     // Styles without a painter show the cleared surface under the caption.
-    const std::optional<std::uint32_t> chosenFore = StylePainters::Paint(surface, *this);
+    const std::uint32_t cleared = surface.BackgroundColor();
+    std::optional<std::uint32_t> chosenFore = StylePainters::Paint(surface, *this);
+    if (surface.BackgroundColor() != cleared) {
+        // The style paints on the window's own colour, which it has only now
+        // set; the gaps it leaves must show that colour from this drawing on.
+        surface.Clear();
+        chosenFore = StylePainters::Paint(surface, *this);
+    }
 
     Layout out{pictureWidth, pictureHeight, std::nullopt, chosenFore};
     const QSize text = surface.MeasureText(caption);

@@ -132,3 +132,93 @@ TEST(Template, DrawingTakesTheTemplateOfTheStateAndNotTheBackColour) {
     EXPECT_EQ(Paint(0, true).Pixel(30, 12), Rgb(0x6AA6E2));
     EXPECT_EQ(Paint(2, true).Pixel(30, 12), Rgb(0x6A9BCC));
 }
+
+namespace {
+
+// The whole surface as the four steps of a template build it: the cleared
+// colour, the inner fill, the corner patches in order, then the edge lines,
+// whose end points are left out.
+QImage Built(const Template& t, int W, int H, std::uint32_t cleared) {
+    DrawSurface s;
+    s.Resize(W, H);
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x)
+            s.SetPixel(x, y, x >= 4 && x < W - 4 && y >= 4 && y < H - 4 ? t.fill : cleared);
+    const int bottom = H - (t.bottomRows - 1);
+    const std::pair<const Patch*, std::pair<int, int>> patches[] = {
+        {&t.topLeft, {0, 0}},
+        {&t.bottomLeft, {0, bottom}},
+        {&t.topRight, {W - 17, 0}},
+        {&t.bottomRight, {W - 17, bottom}}};
+    for (const auto& [p, at] : patches)
+        for (std::size_t i = 0; i < p->count; ++i)
+            s.SetPixel(at.first + p->pixels[i].column, at.second + p->pixels[i].row,
+                       p->pixels[i].colour);
+    for (int x = 0; x <= 17; ++x)
+        for (int y = 11; y <= H - 11; ++y)
+            s.SetPixel(x, y, t.left[x]);
+    for (int i = 0; i < 17; ++i)
+        for (int y = 11; y <= H - 11; ++y)
+            s.SetPixel(W - 17 + i, y, t.right[i]);
+    for (int y = 0; y <= 11; ++y)
+        for (int x = 17; x <= W - 18; ++x)
+            s.SetPixel(x, y, t.top[y]);
+    for (int i = 0; i <= 11; ++i)
+        for (int x = 17; x <= W - 18; ++x)
+            s.SetPixel(x, H - 11 + i, t.bottom[i]);
+    return s.Image();
+}
+
+struct Case {
+    int state;
+    bool checked, focus, enabled, active, isDefault;
+    const Template* shown;
+};
+
+} // namespace
+
+TEST(Template, EveryStateAndCueShowsItsWholeTemplate) {
+    const Template* normal = &TemplateData::kNormal;
+    const Template* hot = &TemplateData::kHot;
+    const Template* down = &TemplateData::kDown;
+    const Case cases[] = {
+        {0, false, false, true, true, false, normal},
+        {1, false, false, true, true, false, hot},
+        {2, false, false, true, true, false, down},
+        {0, false, false, false, true, false, normal}, // no disabled look of its own
+        {1, false, false, false, true, false, hot},
+        {0, true, false, true, true, false, down}, // a checked toggle is down
+        {1, true, true, true, true, false, down},
+        {0, false, true, true, true, false, hot},    // focused
+        {0, false, false, true, true, true, hot},    // the default button
+        {2, false, true, true, true, false, down},   // pressed while focused
+        {0, false, true, true, false, false, normal} // focused in a window at the back
+    };
+    constexpr std::uint32_t kCleared = 0x203040;
+    for (const int h : {25, 40}) {
+        for (const Case& c : cases) {
+            ButtonFace f;
+            f.width = 90;
+            f.height = h;
+            f.style = 14;
+            f.state = c.state;
+            f.checked = c.checked;
+            f.hasFocus = c.focus;
+            f.enabled = c.enabled;
+            f.parentActive = c.active;
+            f.displayAsDefault = c.isDefault;
+            f.backColor = 0x0000FF;
+            f.ambientBack = 0x405060;
+            DrawSurface s;
+            s.Resize(90, h);
+            s.setBackgroundColor(kCleared);
+            s.Clear();
+            StylePainters::Paint(s, f);
+            EXPECT_EQ(s.Image(), Built(*c.shown, 90, h, kCleared))
+                << "height " << h << ", state " << c.state << (c.checked ? " checked" : "")
+                << (c.focus ? " focused" : "") << (c.enabled ? "" : " disabled");
+            // What the template leaves shows the window behind from the next drawing on.
+            EXPECT_EQ(s.BackgroundColor(), 0x405060u);
+        }
+    }
+}
