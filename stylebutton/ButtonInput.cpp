@@ -43,6 +43,9 @@ void ButtonInput::PointerLeft() {
 
 void ButtonInput::WindowActivation(bool active) {
     parentActive_ = active;
+    // Some window systems report the activation that a click into a window
+    // at the back brings only after the press: a button still held stays down.
+    const bool held = active && mouseDownFlag_ && mouseInside_;
     if (!active) {
         // Whatever was held is let go when the window goes to the back.
         mouseDownFlag_ = false;
@@ -50,7 +53,7 @@ void ButtonInput::WindowActivation(bool active) {
         spacePressedHere_ = false;
         hasFocus_ = false;
     }
-    buttonState_ = Normal;
+    buttonState_ = held ? Down : Normal;
     host_.Redraw();
 }
 
@@ -196,8 +199,9 @@ void ButtonInput::AccessKeyPress(short keyAscii) {
 
 void ButtonInput::GotFocus() {
     hasFocus_ = true;
+    // The focus can come after the press that brought it (see above).
     if (mouseInside_)
-        buttonState_ = Hot;
+        buttonState_ = mouseDownFlag_ ? Down : Hot;
     else if (!mouseDownFlag_)
         buttonState_ = Normal;
     // The focus cues show at once, also when the focus came by the keyboard.

@@ -336,3 +336,18 @@ TEST(InputRules, ADisabledButtonKeepsItsLookWhenThePointerLeaves) {
     EXPECT_FALSE(r.input.MouseInside());
     EXPECT_EQ(r.input.ButtonState(), ButtonInput::Hot);
 }
+
+TEST(InputRules, ActivationAndFocusArrivingAfterThePressKeepTheButtonDown) {
+    Rig r;
+    r.MoveOver(10, 10);
+    r.input.MouseDown(1, 0, 10, 10);
+    r.input.WindowActivation(true);
+    EXPECT_EQ(r.input.ButtonState(), ButtonInput::Down);
+    r.input.GotFocus();
+    EXPECT_EQ(r.input.ButtonState(), ButtonInput::Down);
+    r.input.MouseUp(1, 0, 10, 10);
+    r.input.WindowActivation(true); // no longer held
+    EXPECT_EQ(r.input.ButtonState(), ButtonInput::Normal);
+    r.input.GotFocus();
+    EXPECT_EQ(r.input.ButtonState(), ButtonInput::Hot);
+}
