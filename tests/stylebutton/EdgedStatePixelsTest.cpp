@@ -7,6 +7,7 @@
 #include "PixelRect.h"
 #include "StylePainters.h"
 #include "SystemColors.h"
+#include "TestImages.h"
 
 #include <gtest/gtest.h>
 
@@ -58,12 +59,7 @@ ButtonFace Face(int style, int state, bool focus = false) {
 }
 
 DrawSurface Paint(const ButtonFace& f) {
-    DrawSurface s;
-    s.Resize(f.width, f.height);
-    s.setBackgroundColor(kSurface);
-    s.Clear();
-    StylePainters::Paint(s, f);
-    return s;
+    return TestImages::PaintedFace(f, kSurface);
 }
 
 std::string Where(int x, int y) {

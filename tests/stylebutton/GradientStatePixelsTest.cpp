@@ -7,12 +7,15 @@
 #include "DrawSurface.h"
 #include "StylePainters.h"
 #include "SystemColors.h"
+#include "TestImages.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 
 namespace {
+
+using TestImages::GradientEntry;
 
 using ColorMath::AverageColors;
 using StylePainters::Rgb;
@@ -28,19 +31,6 @@ constexpr int kHalf = 12, kBand = 9, kLower = 16, kPale = 15;
 
 std::uint32_t Shift(std::uint32_t c, float a) {
     return ColorMath::ShiftColor(c, a);
-}
-
-// Entry i of a gradient table of `steps` + 1 entries, channel by channel
-// with the quotient truncated toward zero; no steps at all gives the sum of
-// the halves.
-std::uint32_t Grad(std::uint32_t a, std::uint32_t b, int i, int steps) {
-    std::uint32_t out = 0;
-    for (int shift : {0, 8, 16}) {
-        const int ca = int(a >> shift) & 0xFF, cb = int(b >> shift) & 0xFF;
-        const int c = steps > 0 ? ca + (cb - ca) * i / steps : ca / 2 + cb / 2;
-        out |= std::uint32_t(c) << shift;
-    }
-    return out;
 }
 
 using Model = std::function<std::uint32_t(int x, int y)>;
@@ -65,12 +55,7 @@ ButtonFace Face(int style, int state) {
 }
 
 DrawSurface Paint(const ButtonFace& f) {
-    DrawSurface s;
-    s.Resize(f.width, f.height);
-    s.setBackgroundColor(kSurface);
-    s.Clear();
-    StylePainters::Paint(s, f);
-    return s;
+    return TestImages::PaintedFace(f, kSurface);
 }
 
 // Every pixel against the model; the first few misses are named.
@@ -117,8 +102,8 @@ Model SoftGradient(bool down) {
         if (x == 1 || x == kW - 2 || y == 1)
             return kWhite;
         if (y < kHalf)
-            return Grad(kWhite, upper, y, kHalf - 1);
-        return Grad(lowerA, lowerB, y - kHalf, kH - 1);
+            return GradientEntry(kWhite, upper, y, kHalf - 1);
+        return GradientEntry(lowerA, lowerB, y - kHalf, kH - 1);
     };
 }
 
@@ -130,8 +115,8 @@ Model Band(std::uint32_t ua, std::uint32_t ub, std::uint32_t la, std::uint32_t l
         if (OnBorder(x, y))
             return frame;
         if (y < kBand)
-            return Grad(ua, ub, y, kBand - 1);
-        return Grad(la, lb, y - kBand, kLower - 1);
+            return GradientEntry(ua, ub, y, kBand - 1);
+        return GradientEntry(la, lb, y - kBand, kLower - 1);
     };
 }
 Model BandNormal() {
@@ -162,8 +147,9 @@ Model FlatHover(bool hot) {
         if (x == 1 || x == kW - 2 || y == 1 || y == kH - 2)
             return kWhite;
         if (hot)
-            return y >= kPale ? Rgb(0xD0ECF8) : Grad(Rgb(0xF1F9FD), Rgb(0xD0ECF8), y - 1, kH - 3);
-        return Grad(Rgb(0xB0DEF1), Rgb(0xDBF1F9), y - 1, kH - 3);
+            return y >= kPale ? Rgb(0xD0ECF8)
+                              : GradientEntry(Rgb(0xF1F9FD), Rgb(0xD0ECF8), y - 1, kH - 3);
+        return GradientEntry(Rgb(0xB0DEF1), Rgb(0xDBF1F9), y - 1, kH - 3);
     };
 }
 
@@ -172,7 +158,7 @@ Model Framed(std::uint32_t frame, std::uint32_t inside) {
 }
 Model ToolbarNormal(std::uint32_t face) {
     const std::uint32_t top = AverageColors(Shift(face, 0.26f), kWhite);
-    return [=](int, int y) { return Grad(top, face, y, kH - 1); };
+    return [=](int, int y) { return GradientEntry(top, face, y, kH - 1); };
 }
 
 } // namespace
@@ -189,7 +175,8 @@ TEST(GradientStatesSoftGradient, HotIsTheNormalLookAndDownIsDarker) {
     // Row 12 starts the lower gradient, row 11 ends the upper one.
     EXPECT_EQ(down.Pixel(30, 11), Shift(kFace, -0.10f));
     EXPECT_EQ(down.Pixel(30, 12), Shift(kFace, -0.10f));
-    EXPECT_EQ(down.Pixel(30, 23), Grad(Shift(kFace, -0.10f), Shift(kFace, -0.05f), 11, 24));
+    EXPECT_EQ(down.Pixel(30, 23),
+              GradientEntry(Shift(kFace, -0.10f), Shift(kFace, -0.05f), 11, 24));
 }
 
 TEST(GradientStatesSoftGradient, DisabledAndCheckedHaveNoLookOfTheirOwn) {
@@ -222,8 +209,8 @@ TEST(GradientStatesSoftGradient, FocusRectangleAroundTheLastCaptionInEveryState)
     f.showFocusRect = true;
     f.hasFocus = true;
     const DrawSurface focused = Paint(f);
-    EXPECT_EQ(focused.Pixel(20, 6), Grad(kWhite, kFace, 6, 11) ^ kWhite);
-    EXPECT_EQ(focused.Pixel(21, 6), Grad(kWhite, kFace, 6, 11));
+    EXPECT_EQ(focused.Pixel(20, 6), GradientEntry(kWhite, kFace, 6, 11) ^ kWhite);
+    EXPECT_EQ(focused.Pixel(21, 6), GradientEntry(kWhite, kFace, 6, 11));
     EXPECT_EQ(focused.Pixel(40, 18), kFace ^ kWhite);
     EXPECT_EQ(focused.Pixel(41, 18), kFace);
     // Only the active window's focused or default button gets it; the run
@@ -249,7 +236,7 @@ TEST(GradientStatesBand, EachStateHasItsBands) {
     const DrawSurface hot = Paint(Face(7, 1));
     EXPECT_EQ(hot.Pixel(30, 8), Rgb(0xFFEAAC));
     EXPECT_EQ(hot.Pixel(30, 9), Rgb(0xFFD767));
-    EXPECT_EQ(hot.Pixel(30, 23), Grad(Rgb(0xFFD767), Rgb(0xFFE499), 14, 15));
+    EXPECT_EQ(hot.Pixel(30, 23), GradientEntry(Rgb(0xFFD767), Rgb(0xFFE499), 14, 15));
 }
 
 TEST(GradientStatesBand, DisabledAndFocusChangeNothing) {
@@ -291,7 +278,7 @@ TEST(GradientStatesFlatHover, FlatUntilHoveredThenFramedGradients) {
     ExpectLook(Face(8, 2), FlatHover(false));
     // Rows 14 and 15 either side of round(H / 1.7).
     const DrawSurface hot = Paint(Face(8, 1));
-    EXPECT_EQ(hot.Pixel(30, 14), Grad(Rgb(0xF1F9FD), Rgb(0xD0ECF8), 13, 22));
+    EXPECT_EQ(hot.Pixel(30, 14), GradientEntry(Rgb(0xF1F9FD), Rgb(0xD0ECF8), 13, 22));
     EXPECT_EQ(hot.Pixel(30, 15), Rgb(0xD0ECF8));
     EXPECT_EQ(hot.Pixel(1, 1), Shift(Rgb(0x619ECA), 0.30f));
     ButtonFace inside = Face(8, 0);

@@ -6,6 +6,7 @@
 #include "DrawSurface.h"
 #include "StylePainters.h"
 #include "SystemColors.h"
+#include "TestImages.h"
 
 #include <gtest/gtest.h>
 
@@ -14,6 +15,8 @@
 #include <utility>
 
 namespace {
+
+using TestImages::GradientEntry;
 
 using ColorMath::AverageColors;
 using StylePainters::Rgb;
@@ -35,17 +38,6 @@ std::uint32_t Sys(int index) {
 
 std::uint32_t Inverted(std::uint32_t c) {
     return c ^ 0xFFFFFFu;
-}
-
-// Entry i of an n + 1 entry gradient table, each channel truncated toward
-// zero; a one-entry table halves both ends.
-std::uint32_t Entry(std::uint32_t a, std::uint32_t b, int i, int n) {
-    auto ch = [&](int shift) {
-        const int ca = int(a >> shift) & 0xFF, cb = int(b >> shift) & 0xFF;
-        const int v = n > 0 ? ca + (cb - ca) * i / n : ca / 2 + cb / 2;
-        return std::uint32_t(v) << shift;
-    };
-    return ch(0) | ch(8) | ch(16);
 }
 
 struct Look {
@@ -108,8 +100,8 @@ void ExpectFrameAndDots(const DrawSurface& s, std::uint32_t frame, std::uint32_t
 
 // Style 2's shaded face: a 25-row face gradient under a 5-row highlight.
 std::uint32_t RingFace(int y) {
-    return y < 5 ? Entry(Shift(kFace, 0.20f), Shift(kFace, 0.08f), y, 4)
-                 : Entry(Shift(kFace, 0.07f), kFace, y, kH - 1);
+    return y < 5 ? GradientEntry(Shift(kFace, 0.20f), Shift(kFace, 0.08f), y, 4)
+                 : GradientEntry(Shift(kFace, 0.07f), kFace, y, kH - 1);
 }
 
 void ExpectRingFrame(const DrawSurface& s) {
@@ -232,11 +224,11 @@ TEST(RoundedStatesFlat, HotIsTwoPaleGradientsSplitAtRoundedHalfHeight) {
     // h = round(12.5) = 12: rows 0-11 and 12-23, each a table of 12 entries.
     const std::uint32_t top = Rgb(0xFEFEFD), mid = Rgb(0xF4F4EE), low = Rgb(0xF1F1EA);
     for (int y : {1, 6, 11})
-        EXPECT_EQ(s.Pixel(30, y), Entry(top, mid, y, 11)) << y;
+        EXPECT_EQ(s.Pixel(30, y), GradientEntry(top, mid, y, 11)) << y;
     for (int y : {12, 13, 20})
-        EXPECT_EQ(s.Pixel(30, y), Entry(mid, low, y - 12, 11)) << y;
+        EXPECT_EQ(s.Pixel(30, y), GradientEntry(mid, low, y - 12, 11)) << y;
     ExpectAll(s, mid, {{56, 12}});
-    ExpectAll(s, Entry(top, mid, 1, 11), {{57, 1}});
+    ExpectAll(s, GradientEntry(top, mid, 1, 11), {{57, 1}});
     ExpectAll(s, Rgb(0xEAE7E0), {{58, 2}, {58, 12}});
     ExpectAll(s, Rgb(0xF0F0EA), {{57, 2}, {57, 12}});
     // The full-width rows are drawn over both columns, the frame over them.

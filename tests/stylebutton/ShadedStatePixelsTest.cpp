@@ -6,6 +6,7 @@
 #include "DrawSurface.h"
 #include "PixelRect.h"
 #include "StylePainters.h"
+#include "TestImages.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,8 @@
 #include <utility>
 
 namespace {
+
+using TestImages::GradientEntry;
 
 using ColorMath::AverageColors;
 using StylePainters::Rgb;
@@ -34,19 +37,6 @@ std::uint32_t Inverted(std::uint32_t c) {
     return c ^ 0xFFFFFFu;
 }
 
-// Entry i of a gradient table of n steps from a to b: each channel moves by
-// (difference * i) / n, truncated toward zero; a single entry is the sum of
-// the halves.
-std::uint32_t Grad(std::uint32_t a, std::uint32_t b, int i, int n) {
-    std::uint32_t out = 0;
-    for (int shift : {0, 8, 16}) {
-        const int ca = int(a >> shift) & 0xFF, cb = int(b >> shift) & 0xFF;
-        const int c = n > 0 ? ca + (cb - ca) * i / n : ca / 2 + cb / 2;
-        out |= std::uint32_t(c) << shift;
-    }
-    return out;
-}
-
 ButtonFace Face(int style, int state) {
     ButtonFace f;
     f.width = kW;
@@ -60,12 +50,7 @@ ButtonFace Face(int style, int state) {
 }
 
 DrawSurface Paint(const ButtonFace& f) {
-    DrawSurface s;
-    s.Resize(f.width, f.height);
-    s.setBackgroundColor(f.background);
-    s.Clear();
-    StylePainters::Paint(s, f);
-    return s;
+    return TestImages::PaintedFace(f, f.background);
 }
 
 DrawSurface Paint(int style, int state) {
@@ -112,11 +97,11 @@ TEST(ShadedStatesGlass, NormalLayers) {
         EXPECT_EQ(s.Pixel(x, y), kWhite) << x << "," << y;
     ExpectDots(s, Rgb(0x5F96BE));
     // Upper face from row 1 over 25 rows, lower face from row 12 over 23.
-    EXPECT_EQ(s.Pixel(30, 2), Grad(kGlassTop, kFace, 1, 24));
-    EXPECT_EQ(s.Pixel(2, 11), Grad(kGlassTop, kFace, 10, 24));
+    EXPECT_EQ(s.Pixel(30, 2), GradientEntry(kGlassTop, kFace, 1, 24));
+    EXPECT_EQ(s.Pixel(2, 11), GradientEntry(kGlassTop, kFace, 10, 24));
     EXPECT_EQ(s.Pixel(30, 12), kGlassLow);
-    EXPECT_EQ(s.Pixel(57, 17), Grad(kGlassLow, kGlassBottom, 5, 22));
-    EXPECT_EQ(s.Pixel(30, 22), Grad(kGlassLow, kGlassBottom, 10, 22));
+    EXPECT_EQ(s.Pixel(57, 17), GradientEntry(kGlassLow, kGlassBottom, 5, 22));
+    EXPECT_EQ(s.Pixel(30, 22), GradientEntry(kGlassLow, kGlassBottom, 10, 22));
 }
 
 TEST(ShadedStatesGlass, HotBodyStripsAndFrames) {
@@ -128,28 +113,28 @@ TEST(ShadedStatesGlass, HotBodyStripsAndFrames) {
     ExpectDots(s, Rgb(0x5F96BE));
     // The body: 12 rows of 11 steps, then 23 rows of 22 steps from row 12.
     const std::uint32_t a = Rgb(0xE4F7FF), b = Rgb(0xDAF3FF);
-    EXPECT_EQ(s.Pixel(30, 2), Grad(a, b, 1, 11));
-    EXPECT_EQ(s.Pixel(3, 2), Grad(a, b, 1, 11)); // above the strips
-    EXPECT_EQ(s.Pixel(6, 5), Grad(a, b, 4, 11)); // beside them
-    EXPECT_EQ(s.Pixel(30, 11), Grad(a, b, 10, 11));
+    EXPECT_EQ(s.Pixel(30, 2), GradientEntry(a, b, 1, 11));
+    EXPECT_EQ(s.Pixel(3, 2), GradientEntry(a, b, 1, 11)); // above the strips
+    EXPECT_EQ(s.Pixel(6, 5), GradientEntry(a, b, 4, 11)); // beside them
+    EXPECT_EQ(s.Pixel(30, 11), GradientEntry(a, b, 10, 11));
     const std::uint32_t c = Rgb(0xC1E9FF), d = Rgb(0xAEE1FD);
     EXPECT_EQ(s.Pixel(30, 12), c);
-    EXPECT_EQ(s.Pixel(6, 15), Grad(c, d, 3, 22));
-    EXPECT_EQ(s.Pixel(53, 22), Grad(c, d, 10, 22));
+    EXPECT_EQ(s.Pixel(6, 15), GradientEntry(c, d, 3, 22));
+    EXPECT_EQ(s.Pixel(53, 22), GradientEntry(c, d, 10, 22));
     // Left strips, columns 1 to 5: upper rows 3 to 11, the lower one from
     // row 12 (it overpaints the upper strip's last row).
     const std::uint32_t e = Rgb(0xCDEEFF), g = Rgb(0x8FD6FA), k = Shift(Rgb(0xACE1FD), 0.01f);
-    EXPECT_EQ(s.Pixel(2, 3), Grad(e, a, 1, 4));
-    EXPECT_EQ(s.Pixel(3, 7), Grad(e, a, 2, 4));
+    EXPECT_EQ(s.Pixel(2, 3), GradientEntry(e, a, 1, 4));
+    EXPECT_EQ(s.Pixel(3, 7), GradientEntry(e, a, 2, 4));
     EXPECT_EQ(s.Pixel(5, 11), a);
-    EXPECT_EQ(s.Pixel(2, 12), Grad(g, k, 1, 4));
-    EXPECT_EQ(s.Pixel(4, 17), Grad(g, k, 3, 4));
+    EXPECT_EQ(s.Pixel(2, 12), GradientEntry(g, k, 1, 4));
+    EXPECT_EQ(s.Pixel(4, 17), GradientEntry(g, k, 3, 4));
     EXPECT_EQ(s.Pixel(5, 22), k);
     // Right strips, columns 54 to 58, mirrored.
     EXPECT_EQ(s.Pixel(54, 3), a);
-    EXPECT_EQ(s.Pixel(57, 8), Grad(a, e, 3, 4));
+    EXPECT_EQ(s.Pixel(57, 8), GradientEntry(a, e, 3, 4));
     EXPECT_EQ(s.Pixel(54, 12), k);
-    EXPECT_EQ(s.Pixel(57, 22), Grad(k, g, 3, 4));
+    EXPECT_EQ(s.Pixel(57, 22), GradientEntry(k, g, 3, 4));
 }
 
 TEST(ShadedStatesGlass, DownFaceLinesAndStrips) {
@@ -173,15 +158,15 @@ TEST(ShadedStatesGlass, DownFaceLinesAndStrips) {
     const std::uint32_t a = Shift(Rgb(0x91C8E6), 0.02f), b = Shift(Rgb(0xC2E4F6), -0.01f);
     const std::uint32_t c = Shift(Rgb(0x4EABDC), 0.02f), d = Shift(Rgb(0x9AD2F0), -0.01f);
     EXPECT_EQ(s.Pixel(1, 3), a);
-    EXPECT_EQ(s.Pixel(3, 7), Grad(a, b, 2, 4));
+    EXPECT_EQ(s.Pixel(3, 7), GradientEntry(a, b, 2, 4));
     EXPECT_EQ(s.Pixel(5, 11), b);
     EXPECT_EQ(s.Pixel(1, 12), c);
-    EXPECT_EQ(s.Pixel(3, 18), Grad(c, d, 2, 4));
+    EXPECT_EQ(s.Pixel(3, 18), GradientEntry(c, d, 2, 4));
     EXPECT_EQ(s.Pixel(5, 23), d);
     EXPECT_EQ(s.Pixel(54, 3), b);
     EXPECT_EQ(s.Pixel(58, 11), a);
     EXPECT_EQ(s.Pixel(54, 12), d);
-    EXPECT_EQ(s.Pixel(57, 23), Grad(d, c, 3, 4));
+    EXPECT_EQ(s.Pixel(57, 23), GradientEntry(d, c, 3, 4));
 }
 
 TEST(ShadedStatesGlass, DisabledLooksTheSameInEveryStateAndShowsNoCue) {
@@ -219,14 +204,14 @@ TEST(ShadedStatesGlass, FocusGivesTheDoubleFrameAndTheDottedRectangle) {
         EXPECT_EQ(s.Pixel(x, y), Rgb(0x48D8FB)) << x << "," << y;
     ExpectDots(s, Rgb(0x5F96BE)); // drawn last, over the cyan frame
     // Dotted outline on columns 2 and 57, rows 2 and 22: x + y even inverted.
-    EXPECT_EQ(s.Pixel(2, 2), Inverted(Grad(kGlassTop, kFace, 1, 24)));
-    EXPECT_EQ(s.Pixel(3, 2), Grad(kGlassTop, kFace, 1, 24));
-    EXPECT_EQ(s.Pixel(57, 3), Inverted(Grad(kGlassTop, kFace, 2, 24)));
-    EXPECT_EQ(s.Pixel(57, 4), Grad(kGlassTop, kFace, 3, 24));
-    EXPECT_EQ(s.Pixel(2, 20), Inverted(Grad(kGlassLow, kGlassBottom, 8, 22)));
-    EXPECT_EQ(s.Pixel(30, 22), Inverted(Grad(kGlassLow, kGlassBottom, 10, 22)));
-    EXPECT_EQ(s.Pixel(31, 22), Grad(kGlassLow, kGlassBottom, 10, 22));
-    EXPECT_EQ(s.Pixel(3, 3), Grad(kGlassTop, kFace, 2, 24)); // inside it
+    EXPECT_EQ(s.Pixel(2, 2), Inverted(GradientEntry(kGlassTop, kFace, 1, 24)));
+    EXPECT_EQ(s.Pixel(3, 2), GradientEntry(kGlassTop, kFace, 1, 24));
+    EXPECT_EQ(s.Pixel(57, 3), Inverted(GradientEntry(kGlassTop, kFace, 2, 24)));
+    EXPECT_EQ(s.Pixel(57, 4), GradientEntry(kGlassTop, kFace, 3, 24));
+    EXPECT_EQ(s.Pixel(2, 20), Inverted(GradientEntry(kGlassLow, kGlassBottom, 8, 22)));
+    EXPECT_EQ(s.Pixel(30, 22), Inverted(GradientEntry(kGlassLow, kGlassBottom, 10, 22)));
+    EXPECT_EQ(s.Pixel(31, 22), GradientEntry(kGlassLow, kGlassBottom, 10, 22));
+    EXPECT_EQ(s.Pixel(3, 3), GradientEntry(kGlassTop, kFace, 2, 24)); // inside it
 
     // The run mode does not enter into it.
     ButtonFace editing = Focused(4, 0);
@@ -238,7 +223,7 @@ TEST(ShadedStatesGlass, FocusGivesTheDoubleFrameAndTheDottedRectangle) {
     noRect.showFocusRect = false;
     const DrawSurface framed = Paint(noRect);
     EXPECT_EQ(framed.Pixel(1, 10), Rgb(0x48D8FB));
-    EXPECT_EQ(framed.Pixel(2, 2), Grad(kGlassTop, kFace, 1, 24));
+    EXPECT_EQ(framed.Pixel(2, 2), GradientEntry(kGlassTop, kFace, 1, 24));
 
     // In an inactive window the focused button looks normal.
     ButtonFace inactive = Focused(4, 0);
@@ -253,17 +238,17 @@ TEST(ShadedStatesGlass, TheDefaultButtonGetsTheDoubleFrameButNoDottedRectangle) 
     const DrawSurface s = Paint(f);
     EXPECT_EQ(s.Pixel(0, 12), Rgb(0x3275A7));
     EXPECT_EQ(s.Pixel(58, 12), Rgb(0x48D8FB));
-    EXPECT_EQ(s.Pixel(2, 2), Grad(kGlassTop, kFace, 1, 24));
-    EXPECT_EQ(s.Pixel(30, 22), Grad(kGlassLow, kGlassBottom, 10, 22));
+    EXPECT_EQ(s.Pixel(2, 2), GradientEntry(kGlassTop, kFace, 1, 24));
+    EXPECT_EQ(s.Pixel(30, 22), GradientEntry(kGlassLow, kGlassBottom, 10, 22));
 }
 
 TEST(ShadedStatesGlass, HotAndDownKeepTheirFramesButShowTheDottedRectangle) {
     const DrawSurface hot = Paint(Focused(4, 1));
     EXPECT_EQ(hot.Pixel(0, 12), Rgb(0x3275A7));
     EXPECT_EQ(hot.Pixel(1, 10), kWhite);
-    EXPECT_EQ(hot.Pixel(30, 2), Inverted(Grad(Rgb(0xE4F7FF), Rgb(0xDAF3FF), 1, 11)));
-    EXPECT_EQ(hot.Pixel(2, 4), Inverted(Grad(Rgb(0xCDEEFF), Rgb(0xE4F7FF), 1, 4)));
-    EXPECT_EQ(hot.Pixel(2, 5), Grad(Rgb(0xCDEEFF), Rgb(0xE4F7FF), 1, 4));
+    EXPECT_EQ(hot.Pixel(30, 2), Inverted(GradientEntry(Rgb(0xE4F7FF), Rgb(0xDAF3FF), 1, 11)));
+    EXPECT_EQ(hot.Pixel(2, 4), Inverted(GradientEntry(Rgb(0xCDEEFF), Rgb(0xE4F7FF), 1, 4)));
+    EXPECT_EQ(hot.Pixel(2, 5), GradientEntry(Rgb(0xCDEEFF), Rgb(0xE4F7FF), 1, 4));
 
     const DrawSurface down = Paint(Focused(4, 2));
     EXPECT_EQ(down.Pixel(0, 12), Rgb(0x1D415C));
@@ -293,15 +278,15 @@ TEST(ShadedStatesGlossStrip, EachStateStripRowFiveBodyAndFrame) {
         ExpectOuterFrame(s, k.frame);
         ExpectDots(s, Shift(kFace, -0.50f));
         // Strip rows 0 to 4 in four steps, its last row the end colour.
-        EXPECT_EQ(s.Pixel(2, 1), Grad(k.stripTop, k.stripEnd, 1, 4));
-        EXPECT_EQ(s.Pixel(30, 3), Grad(k.stripTop, k.stripEnd, 3, 4));
+        EXPECT_EQ(s.Pixel(2, 1), GradientEntry(k.stripTop, k.stripEnd, 1, 4));
+        EXPECT_EQ(s.Pixel(30, 3), GradientEntry(k.stripTop, k.stripEnd, 3, 4));
         EXPECT_EQ(s.Pixel(30, 4), k.stripEnd);
         EXPECT_EQ(s.Pixel(30, 5), k.fill);
         EXPECT_EQ(s.Pixel(58, 5), k.fill);
         // The body is H - 1 rows high from row 6: 23 steps, cut off at row 24.
         EXPECT_EQ(s.Pixel(30, 6), k.bodyTop);
-        EXPECT_EQ(s.Pixel(1, 15), Grad(k.bodyTop, k.bodyEnd, 9, 23));
-        EXPECT_EQ(s.Pixel(30, 23), Grad(k.bodyTop, k.bodyEnd, 17, 23));
+        EXPECT_EQ(s.Pixel(1, 15), GradientEntry(k.bodyTop, k.bodyEnd, 9, 23));
+        EXPECT_EQ(s.Pixel(30, 23), GradientEntry(k.bodyTop, k.bodyEnd, 17, 23));
     }
 }
 
@@ -324,15 +309,15 @@ TEST(ShadedStatesOrangeHover, NormalHasTwoFaceGradientsAndNoFrame) {
     const std::uint32_t top = Shift(kFace, 0.05f);
     EXPECT_EQ(s.Pixel(0, 0), top);
     EXPECT_EQ(s.Pixel(59, 0), top);
-    EXPECT_EQ(s.Pixel(0, 5), Grad(top, kFace, 5, 11));
+    EXPECT_EQ(s.Pixel(0, 5), GradientEntry(top, kFace, 5, 11));
     EXPECT_EQ(s.Pixel(30, 11), kFace);
     // The lower one starts at row 12 and is 14 rows high, so the last row
     // shown is entry 12 of 13, not its end colour.
     const std::uint32_t low = Shift(kFace, -0.01f), end = Shift(kFace, -0.13f);
     EXPECT_EQ(s.Pixel(30, 12), low);
-    EXPECT_EQ(s.Pixel(59, 18), Grad(low, end, 6, 13));
-    EXPECT_EQ(s.Pixel(0, 24), Grad(low, end, 12, 13));
-    EXPECT_EQ(s.Pixel(30, 24), Grad(low, end, 12, 13));
+    EXPECT_EQ(s.Pixel(59, 18), GradientEntry(low, end, 6, 13));
+    EXPECT_EQ(s.Pixel(0, 24), GradientEntry(low, end, 12, 13));
+    EXPECT_EQ(s.Pixel(30, 24), GradientEntry(low, end, 12, 13));
 }
 
 TEST(ShadedStatesOrangeHover, HotAndDownAreOneGradientInANavyFrame) {
@@ -344,9 +329,9 @@ TEST(ShadedStatesOrangeHover, HotAndDownAreOneGradientInANavyFrame) {
         const DrawSurface s = Paint(13, state);
         ExpectFullyPainted(s);
         ExpectOuterFrame(s, Rgb(0x000080));
-        EXPECT_EQ(s.Pixel(30, 1), Grad(a, b, 1, 24));
-        EXPECT_EQ(s.Pixel(1, 12), Grad(a, b, 12, 24));
-        EXPECT_EQ(s.Pixel(58, 23), Grad(a, b, 23, 24));
+        EXPECT_EQ(s.Pixel(30, 1), GradientEntry(a, b, 1, 24));
+        EXPECT_EQ(s.Pixel(1, 12), GradientEntry(a, b, 12, 24));
+        EXPECT_EQ(s.Pixel(58, 23), GradientEntry(a, b, 23, 24));
     }
 }
 
@@ -355,16 +340,16 @@ TEST(ShadedStatesOrangeHover, CheckedFollowsThePointerInsideIt) {
     f.checked = true;
     const DrawSurface away = Paint(f);
     ExpectOuterFrame(away, Rgb(0x000080));
-    EXPECT_EQ(away.Pixel(30, 1), Grad(Rgb(0xFFD58C), Rgb(0xFFAD55), 1, 24));
-    EXPECT_EQ(away.Pixel(30, 23), Grad(Rgb(0xFFD58C), Rgb(0xFFAD55), 23, 24));
+    EXPECT_EQ(away.Pixel(30, 1), GradientEntry(Rgb(0xFFD58C), Rgb(0xFFAD55), 1, 24));
+    EXPECT_EQ(away.Pixel(30, 23), GradientEntry(Rgb(0xFFD58C), Rgb(0xFFAD55), 23, 24));
     // The press flag does not matter, only the pointer being inside.
     f.mouseDownFlag = true;
     EXPECT_EQ(Paint(f).Image(), away.Image());
     f.mouseInside = true;
     const DrawSurface inside = Paint(f);
     ExpectOuterFrame(inside, Rgb(0x000080));
-    EXPECT_EQ(inside.Pixel(30, 1), Grad(Rgb(0xFE914E), Rgb(0xFFD38E), 1, 24));
-    EXPECT_EQ(inside.Pixel(30, 23), Grad(Rgb(0xFE914E), Rgb(0xFFD38E), 23, 24));
+    EXPECT_EQ(inside.Pixel(30, 1), GradientEntry(Rgb(0xFE914E), Rgb(0xFFD38E), 1, 24));
+    EXPECT_EQ(inside.Pixel(30, 23), GradientEntry(Rgb(0xFE914E), Rgb(0xFFD38E), 23, 24));
     // An unchecked face ignores the pointer.
     ButtonFace normal = Face(13, 0);
     normal.mouseInside = true;
@@ -389,14 +374,14 @@ TEST(ShadedStatesSideShade, StatesAreLeftToRightGradientsInAGreyFrame) {
         ExpectOuterFrame(*s, Rgb(0x7E807D));
     }
     const std::uint32_t light = Shift(kFace, 0.08f);
-    EXPECT_EQ(normal.Pixel(1, 12), Grad(kFace, light, 1, 59));
-    EXPECT_EQ(normal.Pixel(30, 1), Grad(kFace, light, 30, 59));
-    EXPECT_EQ(normal.Pixel(58, 23), Grad(kFace, light, 58, 59));
+    EXPECT_EQ(normal.Pixel(1, 12), GradientEntry(kFace, light, 1, 59));
+    EXPECT_EQ(normal.Pixel(30, 1), GradientEntry(kFace, light, 30, 59));
+    EXPECT_EQ(normal.Pixel(58, 23), GradientEntry(kFace, light, 58, 59));
     EXPECT_EQ(Paint(15, 1).Image(), normal.Image()); // hot is the same face
     const std::uint32_t a = Shift(kFace, -0.05f), b = Shift(kFace, 0.03f);
-    EXPECT_EQ(down.Pixel(1, 1), Grad(a, b, 1, 59));
-    EXPECT_EQ(down.Pixel(30, 12), Grad(a, b, 30, 59));
-    EXPECT_EQ(down.Pixel(58, 23), Grad(a, b, 58, 59));
+    EXPECT_EQ(down.Pixel(1, 1), GradientEntry(a, b, 1, 59));
+    EXPECT_EQ(down.Pixel(30, 12), GradientEntry(a, b, 30, 59));
+    EXPECT_EQ(down.Pixel(58, 23), GradientEntry(a, b, 58, 59));
 }
 
 TEST(ShadedStatesSideShade, CheckedIsAlwaysDownAndDisabledChangesNothing) {
@@ -413,7 +398,7 @@ TEST(ShadedStatesSideShade, CheckedIsAlwaysDownAndDisabledChangesNothing) {
 
 TEST(ShadedStatesSideShade, DottedRectangleInsetThree) {
     const std::uint32_t light = Shift(kFace, 0.08f);
-    auto plain = [&](int x) { return Grad(kFace, light, x, 59); };
+    auto plain = [&](int x) { return GradientEntry(kFace, light, x, 59); };
     const DrawSurface s = Paint(Focused(15, 0));
     ExpectOuterFrame(s, Rgb(0x7E807D));
     // Columns 3 and 56, rows 3 and 21.
@@ -429,7 +414,7 @@ TEST(ShadedStatesSideShade, DottedRectangleInsetThree) {
     EXPECT_EQ(s.Pixel(4, 4), plain(4));   // inside it
 
     const std::uint32_t a = Shift(kFace, -0.05f), b = Shift(kFace, 0.03f);
-    EXPECT_EQ(Paint(Focused(15, 2)).Pixel(3, 3), Inverted(Grad(a, b, 3, 59)));
+    EXPECT_EQ(Paint(Focused(15, 2)).Pixel(3, 3), Inverted(GradientEntry(a, b, 3, 59)));
 
     ButtonFace byDefault = Focused(15, 0);
     byDefault.hasFocus = false;

@@ -1,6 +1,7 @@
 #include "TestImages.h"
 
 #include "ColorMath.h"
+#include "StylePainters.h"
 
 namespace TestImages {
 
@@ -35,3 +36,22 @@ DrawSurface Filled(int width, int height, std::uint32_t colour) {
 }
 
 } // namespace TestImages
+
+std::uint32_t TestImages::GradientEntry(std::uint32_t a, std::uint32_t b, int i, int n) {
+    std::uint32_t out = 0;
+    for (int shift : {0, 8, 16}) {
+        const int ca = int(a >> shift) & 0xFF, cb = int(b >> shift) & 0xFF;
+        const int c = n > 0 ? ca + (cb - ca) * i / n : ca / 2 + cb / 2;
+        out |= std::uint32_t(c) << shift;
+    }
+    return out;
+}
+
+DrawSurface TestImages::PaintedFace(const ButtonFace& face, std::uint32_t cleared) {
+    DrawSurface s;
+    s.Resize(face.width, face.height);
+    s.setBackgroundColor(cleared);
+    s.Clear();
+    StylePainters::Paint(s, face);
+    return s;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ButtonFace.h"
 #include "DrawSurface.h"
 #include "StylePicture.h"
 
@@ -19,6 +20,15 @@ QImage WithAlpha(int width, int height, const std::function<std::uint32_t(int, i
 
 // A surface of the given size filled with one colour.
 DrawSurface Filled(int width, int height, std::uint32_t colour);
+
+// Entry i of the table a gradient of n steps from a to b is drawn from:
+// each channel moves by (difference * i) / n, truncated toward zero; with
+// no steps at all it is the sum of the halves. Written out here so that the
+// looks are checked against the arithmetic, not against the gradient code.
+std::uint32_t GradientEntry(std::uint32_t a, std::uint32_t b, int i, int n);
+
+// The face's style painted over a surface of its size cleared to a colour.
+DrawSurface PaintedFace(const ButtonFace& face, std::uint32_t cleared);
 
 // A distinct colour for each position, so a misplaced pixel shows.
 inline std::uint32_t Pattern(int x, int y) {
